@@ -1,0 +1,86 @@
+#pragma once
+
+#include "app/Result.h"
+
+#include <QMainWindow>
+#include <array>
+
+struct ProgramState;
+class StringGrid;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+// The main window: the meal grid of the current day and meal, the meal buttons, the day
+// selector and the search field with its food list.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(ProgramState &state, QWidget *parent = nullptr);
+
+    // Start-up: makes the program folder the working directory, reads the configuration files
+    // and the nutrient catalogue, starts an empty Computation. A failure the program cannot
+    // run without (the nutrient catalogue) comes back with its message.
+    Status FormCreate(const QString &programDir);
+
+    // "Ny beräkning": false when the user cancelled the save question.
+    bool NewComputation();
+    void SelectDay(int day);
+    void SelectMeal(int meal);
+    void PaintMealGrid();
+    void PaintMealButtons();
+    void UpdateCaption();
+
+    // The visible food-group list from the full one, by the food-country boxes.
+    void BuildVisibleGroupList();
+
+    ProgramState &State() { return state; }
+
+    // --- Controls (named as the program's other windows and its tests refer to them) ---
+    QMenu *Arkiv1 = nullptr;
+    QAction *Nyberkning1 = nullptr;
+    QAction *Avsluta1 = nullptr;
+    QMenu *Vljsprk1 = nullptr;
+    std::array<QToolButton *, 9> MealButtons{}; // SpeedButton1..4, 12..16
+    QButtonGroup *MealButtonGroup = nullptr;
+    QComboBox *ComboBox1 = nullptr;   // day selector
+    StringGrid *StringGridMaltid = nullptr;
+    QLineEdit *Edit1 = nullptr;       // search field
+    QListWidget *ListBoxLivs = nullptr;
+    QComboBox *ComboBoxSLVgrupp = nullptr;
+    QComboBox *ComboBoxSLVgruppH = nullptr; // hidden full group list
+    QCheckBox *CheckBoxSvensk = nullptr;
+    QCheckBox *CheckBoxNorsk = nullptr;
+    QCheckBox *CheckBoxDansk = nullptr;
+    QPlainTextEdit *MemoHelp = nullptr;
+    QPushButton *ButtonEnklare = nullptr;
+
+public slots:
+    void Nyberkning1Click();
+    void ButtonEnklareClick();
+    void ComboBox1Change(int index);
+    void MealButtonClick(int meal);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Closing: the save question, then the lists written back. False keeps the window open.
+    bool FormClose();
+    // Asks whether to save a changed Computation; false when the user cancelled.
+    bool AskSaveBeforeDiscard();
+    // The save command of the Computation files.
+    bool SaveComputationCommand();
+    void buildLayout();
+    void buildMenus();
+    void applyCountryControls();
+
+    ProgramState &state;
+};

@@ -1,0 +1,15 @@
+#include "cli/Commands.h"
+
+QString UsageText()
+{
+    return QStringLiteral("Användning: velmora-cli KOMMANDO\n"
+                          "  catalogue   skriver näringsämnena i nvnamn.txt: nummer, kortnamn, visningsnamn, enhet, decimaler\n");
+}
+
+int RunCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (command == u"catalogue")
+        return CatalogueCommand(args, out, err);
+    err << "Okänt kommando: " << command << "\n" << UsageText();
+    return 2;
+}
