@@ -2,8 +2,11 @@
 
 #include "app/AppState.h"
 #include "calc/Computation.h"
+#include "files/FoodPairList.h"
+#include "food/FoodLookup.h"
 #include "food/NutrientCatalogue.h"
 #include "norms/ActiveNorm.h"
+#include "norms/NutrientSelection.h"
 
 #include <memory>
 
@@ -13,5 +16,9 @@ struct ProgramState {
     AppState app;
     NutrientCatalogue catalogue;
     ActiveNorm norm;
+    NutrientSelection selection;
     std::unique_ptr<Computation> computation = std::make_unique<Computation>();
+    RecentFoodLists recent;
+    // The food registers, through which every food code is resolved (set at start-up).
+    FoodLookup *foods = nullptr;
 };

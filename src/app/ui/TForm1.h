@@ -12,7 +12,8 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class SearchListModel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -53,7 +54,8 @@ public:
     QComboBox *ComboBox1 = nullptr;   // day selector
     StringGrid *StringGridMaltid = nullptr;
     QLineEdit *Edit1 = nullptr;       // search field
-    QListWidget *ListBoxLivs = nullptr;
+    QListView *ListBoxLivs = nullptr;
+    SearchListModel *ListBoxLivsModel = nullptr; // visible lines and their twins (ListBoxLivsH)
     QComboBox *ComboBoxSLVgrupp = nullptr;
     QComboBox *ComboBoxSLVgruppH = nullptr; // hidden full group list
     QCheckBox *CheckBoxSvensk = nullptr;

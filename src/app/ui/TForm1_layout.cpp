@@ -1,6 +1,7 @@
 // The main window's controls and menus.
 #include "app/ui/StringGrid.h"
 #include "app/ui/TForm1.h"
+#include "food/SearchListModel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -9,7 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -86,8 +87,11 @@ void TForm1::buildLayout()
     ComboBoxSLVgruppH = named(new QComboBox(central), "ComboBoxSLVgruppH");
     ComboBoxSLVgruppH->setVisible(false);
     left->addWidget(ComboBoxSLVgrupp);
-    ListBoxLivs = named(new QListWidget(central), "ListBoxLivs");
+    ListBoxLivs = named(new QListView(central), "ListBoxLivs");
     ListBoxLivs->setUniformItemSizes(true);
+    ListBoxLivs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListBoxLivsModel = new SearchListModel(this);
+    ListBoxLivs->setModel(ListBoxLivsModel);
     left->addWidget(ListBoxLivs, 1);
     columns->addLayout(left, 2);
 
