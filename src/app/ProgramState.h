@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "app/MealSettings.h"
 #include "calc/Computation.h"
 #include "files/FoodPairList.h"
 #include "food/FoodLookup.h"
@@ -14,6 +15,7 @@
 // reference to every window and command that reads or changes it.
 struct ProgramState {
     AppState app;
+    MealSettings settings;
     NutrientCatalogue catalogue;
     ActiveNorm norm;
     NutrientSelection selection;
