@@ -33,10 +33,7 @@ Result<QList<QStringList>> parse(const QString &input, QChar separator)
             }
             continue;
         }
-        if (c == u'"') {
-            if (!field.isEmpty() || fieldQuoted)
-                return Result<QList<QStringList>>::failure(
-                    QStringLiteral("Citattecken mitt i ett fält på rad %1").arg(line));
+        if (c == u'"' && field.isEmpty() && !fieldQuoted) {
             quoted = true;
             fieldQuoted = true;
             any = true;

@@ -95,10 +95,10 @@ Result<QHash<QString, Portion>> readPortions(const QString &path)
 }
 
 struct PortionSources {
-    QHash<QString, Portion> defaults;       // by Gruppering; "*" for the rest
-    QHash<QString, Portion> overrides;      // by Livsmedelsnummer
-    QHash<QString, Portion> corrections;    // by Livsmedelsnummer: ours, over the overrides
-    QHash<QString, QString> overrideGroups; // the group each override was written for
+    QHash<QString, Portion> defaults;    // by Gruppering; "*" for the rest
+    QHash<QString, Portion> overrides;   // by Livsmedelsnummer
+    QHash<QString, Portion> corrections; // by Livsmedelsnummer: ours, over the overrides
+    QHash<QString, QString> foodGroups;  // the group each food's own row was written for
 };
 
 // register position -> column of the data file, from column_mapping.csv
@@ -202,14 +202,14 @@ Status importEdition(const QSqlDatabase &db, const QString &sourceDir, const Edi
 
         const QString group = v[groupPosition].toString();
         const Portion *portion = nullptr;
-        if (auto it = portions.corrections.find(code); it != portions.corrections.end() && national) {
+        // The previous edition gets a food's own portion only where the code still names a
+        // food of the same group.
+        const bool sameFood = national || portions.foodGroups.value(code) == group;
+        if (auto it = portions.corrections.find(code); it != portions.corrections.end() && sameFood) {
             portion = &it.value();
-            ++summary.portionsFromCorrections;
-        } else if (auto it = portions.overrides.find(code);
-                   it != portions.overrides.end() &&
-                   (national || portions.overrideGroups.value(code) == group)) {
-            // The previous edition gets a food's own portion only where the code still names
-            // a food of the same group.
+            if (national)
+                ++summary.portionsFromCorrections;
+        } else if (auto it = portions.overrides.find(code); it != portions.overrides.end() && sameFood) {
             portion = &it.value();
             if (national)
                 ++summary.portionsFromOverrides;
@@ -258,20 +258,25 @@ Result<PortionSources> readPortionSources(const QString &sourceDir)
     if (!overrides)
         return fail<PortionSources>(overrides.message);
     s.overrides = *overrides;
-    // The group each override row was written for (its last column).
-    auto rows = Csv::readFile(dir.filePath(QStringLiteral("portion_overrides.csv")), u';');
-    if (!rows)
-        return fail<PortionSources>(rows.message);
-    for (int r = 1; r < rows->size(); ++r) {
-        const QStringList &f = (*rows)[r];
-        s.overrideGroups.insert(f[0].trimmed(), f.size() > 13 ? f[13] : QString());
-    }
     const QString corrections = dir.filePath(QStringLiteral("portion_corrections.csv"));
     if (QFile::exists(corrections)) {
         auto c = readPortions(corrections);
         if (!c)
             return fail<PortionSources>(c.message);
         s.corrections = *c;
+    }
+    // The group each food's own row was written for (the last column, for review).
+    for (const QString &name :
+         {QStringLiteral("portion_overrides.csv"), QStringLiteral("portion_corrections.csv")}) {
+        if (!QFile::exists(dir.filePath(name)))
+            continue;
+        auto rows = Csv::readFile(dir.filePath(name), u';');
+        if (!rows)
+            return fail<PortionSources>(rows.message);
+        for (int r = 1; r < rows->size(); ++r) {
+            const QStringList &f = (*rows)[r];
+            s.foodGroups.insert(f[0].trimmed(), f.size() > 13 ? f[13] : QString());
+        }
     }
     return Result<PortionSources>::success(s);
 }
