@@ -5,6 +5,7 @@
 #include "calc/Computation.h"
 #include "files/FoodPairList.h"
 #include "food/FoodLookup.h"
+#include "food/FoodRegisters.h"
 #include "food/NutrientCatalogue.h"
 #include "norms/ActiveNorm.h"
 #include "norms/NutrientSelection.h"
@@ -23,4 +24,10 @@ struct ProgramState {
     RecentFoodLists recent;
     // The food registers, through which every food code is resolved (set at start-up).
     FoodLookup *foods = nullptr;
+
+    // --- Food registers ---
+    // The register database, opened by the main window's start-up and closed when it closes.
+    std::unique_ptr<FoodRegisters> registers;
+    // Energy shares of the food shown per 100 g before the last one (AppState holds the last).
+    std::array<float, 4> PreviousFoodEnergyShares{};
 };
