@@ -168,6 +168,20 @@ private slots:
         QVERIFY(!other.FindFood(QStringLiteral("both"), LookupChain::AddFood));
     }
 
+    void closedRegistersAnswerNothing()
+    {
+        RegisterFixture local;
+        FoodRegisters r;
+        QVERIFY(!r.table(FoodRegister::Brasol100).findKey(QStringLiteral("x")).ok()); // never opened
+        QVERIFY(r.openFiles(local.registerFile(), local.ownFile()).ok);
+        QVERIFY(putFood(r, FoodRegister::Brasol100, QStringLiteral("x"), QStringLiteral("X")).ok);
+        r.close();
+        QVERIFY(!r.isOpen());
+        QVERIFY(!r.FindFood(QStringLiteral("x"), LookupChain::AddFood));
+        QVERIFY(!r.table(FoodRegister::Brasol100).first().ok);
+        QCOMPARE(r.CodeForArticleNumber(QStringLiteral("1")), QString());
+    }
+
     void ownFoodsAreKeptAndNewerOwnFilesRefused()
     {
         RegisterFixture local;

@@ -133,6 +133,23 @@ private slots:
         QVERIFY(!egna().setValue(2, QStringLiteral("utan ändringsläge")).ok);
     }
 
+    void movingAwayWritesAChangedRow()
+    {
+        QVERIFY(*egna().findKey(QStringLiteral("1")));
+        QVERIFY(egna().edit().ok);
+        QVERIFY(egna().setValue(QStringLiteral("Enhet"), QStringLiteral("skål")).ok);
+        QCOMPARE(egna().text(QStringLiteral("Enhet")), QStringLiteral("skål")); // pending value
+        QVERIFY(*egna().findKey(QStringLiteral("2")));
+        QCOMPARE(egna().state(), SqlTable::State::Browse);
+        QVERIFY(*egna().findKey(QStringLiteral("1")));
+        QCOMPARE(egna().text(QStringLiteral("Enhet")), QStringLiteral("skål"));
+        // cancel() drops a change on purpose.
+        QVERIFY(egna().edit().ok);
+        QVERIFY(egna().setValue(QStringLiteral("Enhet"), QStringLiteral("tallrik")).ok);
+        egna().cancel();
+        QCOMPARE(egna().text(QStringLiteral("Enhet")), QStringLiteral("skål"));
+    }
+
     void removeMovesToTheNextRow()
     {
         QVERIFY(egna().setIndex(QStringLiteral("livsmedel")).ok);
