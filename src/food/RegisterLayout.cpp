@@ -8,7 +8,7 @@ namespace {
 
 using FT = FieldType;
 
-struct Spec {
+struct FieldDef {
     const char *national;
     const char *dabas; // nullptr: the same as national
     FT type;
@@ -17,7 +17,7 @@ struct Spec {
 };
 
 // Positions 1 to 96, in order.
-const Spec kSpecs[FieldCount] = {
+const FieldDef kFields[FieldCount] = {
     {"Kod", nullptr, FT::Text, 12, 24},
     {"Livsmedel", nullptr, FT::Text, 100, 0},
     {"Portionsstorlek", nullptr, FT::Real, 0, 0},
@@ -120,7 +120,7 @@ std::array<Field, FieldCount> buildFields(Kind kind)
 {
     std::array<Field, FieldCount> fields;
     for (int i = 0; i < FieldCount; ++i) {
-        const Spec &s = kSpecs[i];
+        const FieldDef &s = kFields[i];
         const bool dabas = kind == Kind::Dabas;
         const char *name = dabas && s.dabas ? s.dabas : s.national;
         const int length = dabas && s.dabasLength ? s.dabasLength : s.length;
