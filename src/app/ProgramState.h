@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/MealSettings.h"
+#include "calc/CalculationResults.h"
 #include "calc/Computation.h"
 #include "files/FoodPairList.h"
 #include "food/FoodLookup.h"
@@ -23,4 +24,8 @@ struct ProgramState {
     RecentFoodLists recent;
     // The food registers, through which every food code is resolved (set at start-up).
     FoodLookup *foods = nullptr;
+
+    // --- Registration and calculation ---
+    // Every number Recalculate produces; allocated once like the Computation.
+    std::unique_ptr<CalculationResults> results = std::make_unique<CalculationResults>();
 };
