@@ -99,6 +99,7 @@ void ApplyWholeDayMode(ProgramState &state)
     }
     if (state.computation->MealNames[0] == kWholeDay)
         state.computation->MealNames[0] = DefaultMealNames()[0];
+    state.app.CurrentMealTitle = state.computation->MealNames[state.computation->CurrentMeal];
     for (int m = 0; m < ComputationSize::Meals; ++m)
         settings.MealShares[m] = TextToNumber(settings.MealShareTexts[m]) / 100.0f;
 }

@@ -204,3 +204,31 @@ QString NationalCodeForm(const QString &typed)
 }
 
 } // namespace RowEditing
+
+namespace RowEditing {
+
+int RefreshRowsFromFood(Computation &computation, const FoodRecord &food)
+{
+    FixedText<81> code;
+    code.assign(food.code);
+    int refreshed = 0;
+    for (DayRows &day : computation.Rows)
+        for (MealRows &meal : day)
+            for (int r = 1; r <= ComputationSize::RowsPerMeal; ++r) {
+                MealRow &row = meal[r];
+                if (row.code.length != code.length ||
+                    std::memcmp(row.code.chars, code.chars, code.length) != 0)
+                    continue;
+                const MealRow kept = row;
+                FillRowFromFood(row, food);
+                row.unitText = kept.unitText;
+                row.portionGrams = kept.portionGrams;
+                row.grams = kept.grams;
+                row.timeText = kept.timeText;
+                row.timeSlot = kept.timeSlot;
+                ++refreshed;
+            }
+    return refreshed;
+}
+
+} // namespace RowEditing

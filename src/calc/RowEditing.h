@@ -65,3 +65,9 @@ void RememberRecentFood(RecentFoodLists &recent, int meal, const QString &shown,
 QString NationalCodeForm(const QString &typed);
 
 } // namespace RowEditing
+
+namespace RowEditing {
+// Rows holding `food`'s code take its name, units and values again; amounts, unit text and
+// time stay. Returns the number of rows refreshed.
+int RefreshRowsFromFood(Computation &computation, const FoodRecord &food);
+} // namespace RowEditing
