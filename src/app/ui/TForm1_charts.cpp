@@ -66,7 +66,7 @@ QChartView *pieChart(QWidget *parent, const char *name, const QString &title, co
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
     view->setChart(chart);
-    view->setMinimumSize(150, 150);
+    view->setMinimumSize(150, 220);
     view->setVisible(false);
     return view;
 }
@@ -110,6 +110,9 @@ void TForm1::buildCalculationControls(QWidget *central, QVBoxLayout *middle, QVB
         named(new QPlainTextEdit(QStringLiteral("Högerklick på livsmedlet visar olika enheter"), central),
               "MemoHogerklick");
     MemoHogerklick->setReadOnly(true);
+    MemoHogerklick->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    MemoHogerklick->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MemoHogerklick->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MemoHogerklick->setVisible(false);
     TimerHogerKlick = named(new QTimer(this), "TimerHogerKlick");
     TimerHogerKlick->setSingleShot(true);
@@ -175,7 +178,7 @@ void TForm1::buildCalculationControls(QWidget *central, QVBoxLayout *middle, QVB
     pies->addWidget(ChartEnergi, 1);
     pies->addSpacing(8);
     pies->addWidget(ChartEnergiRek, 1);
-    right->addLayout(pies, 3);
+    right->addLayout(pies);
     CheckboxAlkohol = named(new QCheckBox(QStringLiteral("Räkna med Alkohol"), central), "CheckboxAlkohol");
     CheckboxAlkohol->setChecked(true);
     CheckboxAlkohol->setVisible(false);
@@ -371,7 +374,7 @@ void TForm1::fillBarChart()
 
     if (missingMode) {
         QBarSet *set = newSet(0);
-        for (int i = first; i < last; ++i) {
+        for (int i = last - 1; i >= first; --i) {
             const int n = selected[i];
             const int j = Nutrient::index(n);
             const int c = mode == 0   ? res.MealMissing[d][m][j]
@@ -388,13 +391,13 @@ void TForm1::fillBarChart()
                 if (comp.currentMeal()[r].isEmpty())
                     continue;
                 QBarSet *set = newSet(r - 1);
-                for (int i = first; i < last; ++i)
+                for (int i = last - 1; i >= first; --i)
                     set->append(scaled(res.RowPercent[r][Nutrient::index(selected[i])]));
             }
         } else if (mode == 1) {
             for (int meal = 0; meal < ComputationSize::Meals; ++meal) {
                 QBarSet *set = newSet(meal);
-                for (int i = first; i < last; ++i)
+                for (int i = last - 1; i >= first; --i)
                     set->append(res.MealPercent[d][meal][Nutrient::index(selected[i])]);
             }
         } else {
@@ -403,11 +406,11 @@ void TForm1::fillBarChart()
                 if (!comp.DayIncluded[day])
                     continue;
                 QBarSet *set = newSet(day);
-                for (int i = first; i < last; ++i)
+                for (int i = last - 1; i >= first; --i)
                     set->append(days < 1 ? 0.0f : res.DayPercent[day][Nutrient::index(selected[i])] / days);
             }
         }
-        for (int i = first; i < last; ++i) {
+        for (int i = last - 1; i >= first; --i) {
             const int n = selected[i];
             const int j = Nutrient::index(n);
             QString value;
@@ -453,6 +456,7 @@ void TForm1::fillEnergyPies()
         QPieSlice *slice = ideal->append(QStringLiteral("Alko max"), 5);
         slice->setBrush(Qt::yellow);
         slice->setLabelVisible(true);
+        slice->setLabelPosition(QPieSlice::LabelInsideHorizontal);
     }
 }
 

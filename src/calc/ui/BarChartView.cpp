@@ -20,8 +20,11 @@ BarChartView::BarChartView(QWidget *parent)
     barSeries->attachAxis(categories);
     barSeries->attachAxis(values);
     barSeries->setBarWidth(0.7);
-    categories->setReverse(true); // first nutrient at the top
     categories->setGridLineVisible(false);
+    categories->setTruncateLabels(false); // the labels carry the values
+    QFont small = categories->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    categories->setLabelsFont(small);
     values->setRange(0, 200);
     values->setLabelFormat(QStringLiteral("%d"));
     c->setAnimationOptions(QChart::NoAnimation);

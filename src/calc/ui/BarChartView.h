@@ -7,7 +7,8 @@ class QHorizontalStackedBarSeries;
 class QValueAxis;
 
 // The horizontal stacked bar chart of the main window: one bar set per meal row, meal or day,
-// one category per nutrient of the shown page, and a line at 100 % of need.
+// one category per nutrient of the shown page, and a line at 100 % of need. Categories run
+// from the bottom up, so callers add the page's nutrients last first.
 class BarChartView : public QChartView {
     Q_OBJECT
 public:

@@ -50,7 +50,9 @@ StringGrid *makeGrid(QWidget *parent, int columns)
 
 QString ViewNumber(double value, int decimals, int width)
 {
-    return QStringLiteral("%1").arg(QLocale().toString(value, 'f', decimals), width);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return QStringLiteral("%1").arg(locale.toString(value, 'f', decimals), width);
 }
 
 TFormsiffror::TFormsiffror(QWidget *parent)
@@ -238,6 +240,8 @@ void FillEnergyPie(QPieSeries *pie, float protein, float fat, float carbohydrate
         slice->setBrush(colour);
         slice->setLabel(QStringLiteral("%1 %2%").arg(label).arg(qRound(value)));
         slice->setLabelVisible(true);
+        slice->setLabelPosition(QPieSlice::LabelInsideHorizontal);
+        slice->setLabelColor(colour == QColor(Qt::yellow) ? Qt::black : Qt::white);
     };
     add(QStringLiteral("Prot"), protein, QColor(0x00, 0x80, 0x00));
     add(QStringLiteral("Fett"), fat, Qt::red);
