@@ -360,20 +360,24 @@ void TForm1::fillBarChart()
     SpeedButton8->setStyleSheet(anyMissing ? QStringLiteral("color: red") : QStringLiteral("color: #000080"));
 
     QHorizontalStackedBarSeries *series = ChartStapel->series();
-    series->clear();
     QStringList labels;
     const bool showPercent = ButtonProcent->text() == QStringLiteral("Värde");
-    QList<QBarSet *> sets;
+    // The bars are planned first and then written into the existing bar sets where their
+    // number allows, since rebuilding the series costs more than the whole recalculation.
+    struct PlannedSet {
+        QColor colour;
+        QList<qreal> values;
+        void append(qreal v) { values.append(v); }
+    };
+    std::vector<PlannedSet> sets;
+    sets.reserve(ComputationSize::RowsPerMeal);
     auto newSet = [&sets](int index) {
-        auto *set = new QBarSet(QString());
-        set->setColor(QColor(kBarColours[index % 9]));
-        set->setBorderColor(QColor(kBarColours[index % 9]));
-        sets << set;
-        return set;
+        sets.push_back(PlannedSet{QColor(kBarColours[index % 9]), {}});
+        return &sets.back();
     };
 
     if (missingMode) {
-        QBarSet *set = newSet(0);
+        PlannedSet *set = newSet(0);
         for (int i = last - 1; i >= first; --i) {
             const int n = selected[i];
             const int j = Nutrient::index(n);
@@ -390,13 +394,13 @@ void TForm1::fillBarChart()
             for (int r = 1; r <= ComputationSize::RowsPerMeal; ++r) {
                 if (comp.currentMeal()[r].isEmpty())
                     continue;
-                QBarSet *set = newSet(r - 1);
+                PlannedSet *set = newSet(r - 1);
                 for (int i = last - 1; i >= first; --i)
                     set->append(scaled(res.RowPercent[r][Nutrient::index(selected[i])]));
             }
         } else if (mode == 1) {
             for (int meal = 0; meal < ComputationSize::Meals; ++meal) {
-                QBarSet *set = newSet(meal);
+                PlannedSet *set = newSet(meal);
                 for (int i = last - 1; i >= first; --i)
                     set->append(res.MealPercent[d][meal][Nutrient::index(selected[i])]);
             }
@@ -405,7 +409,7 @@ void TForm1::fillBarChart()
             for (int day = 0; day < ComputationSize::Days; ++day) {
                 if (!comp.DayIncluded[day])
                     continue;
-                QBarSet *set = newSet(day);
+                PlannedSet *set = newSet(day);
                 for (int i = last - 1; i >= first; --i)
                     set->append(days < 1 ? 0.0f : res.DayPercent[day][Nutrient::index(selected[i])] / days);
             }
@@ -432,8 +436,36 @@ void TForm1::fillBarChart()
     for (int i = 0; i < labels.size(); ++i)
         while (labels.indexOf(labels[i]) != i)
             labels[i] += u' ';
-    ChartStapel->categoryAxis()->setCategories(labels);
-    series->append(sets);
+    if (ChartStapel->categoryAxis()->categories() != labels)
+        ChartStapel->categoryAxis()->setCategories(labels);
+    const QList<QBarSet *> existing = series->barSets();
+    bool reuse = existing.size() == qsizetype(sets.size());
+    for (qsizetype k = 0; reuse && k < existing.size(); ++k)
+        reuse = existing[k]->count() == sets[k].values.size();
+    if (reuse) {
+        for (qsizetype k = 0; k < existing.size(); ++k) {
+            QBarSet *set = existing[k];
+            if (set->color() != sets[k].colour) {
+                set->setColor(sets[k].colour);
+                set->setBorderColor(sets[k].colour);
+            }
+            for (int i = 0; i < set->count(); ++i)
+                if (set->at(i) != sets[k].values[i])
+                    set->replace(i, sets[k].values[i]);
+        }
+    } else {
+        series->clear();
+        QList<QBarSet *> created;
+        created.reserve(qsizetype(sets.size()));
+        for (const PlannedSet &planned : sets) {
+            auto *set = new QBarSet(QString());
+            set->setColor(planned.colour);
+            set->setBorderColor(planned.colour);
+            set->append(planned.values);
+            created << set;
+        }
+        series->append(created);
+    }
     ChartStapel->valueAxis()->setRange(0, BarAxisMaximum);
     ChartStapel->valueAxis()->setLabelsVisible(!missingMode);
     ChartStapel->viewport()->update();
