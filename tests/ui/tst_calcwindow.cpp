@@ -76,7 +76,7 @@ struct Fixture {
     }
     QString cell(int c, int r) const { return w->StringGridMaltid->Cells(c, r); }
     // Clicks a cell of the meal grid and types the text with Enter, as a user does.
-    void type(int row, int column, const QString &text)
+    void type(int row, int column, const QString &text, Qt::Key commitKey = Qt::Key_Return)
     {
         StringGrid *g = w->StringGridMaltid;
         const QRect rect = g->visualRect(g->model()->index(StringGrid::tableRow(row), column));
@@ -86,7 +86,7 @@ struct Fixture {
             QTest::keyClicks(target, QString(ch));
         }
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : g;
-        QTest::keyClick(target, Qt::Key_Return);
+        QTest::keyClick(target, commitKey);
     }
     MealRow &row(int r) { return state.computation->currentMeal()[r]; }
 };
@@ -165,6 +165,34 @@ private slots:
         QTest::keyClick(g, Qt::Key_B, Qt::NoModifier);
         QVERIFY(f.w->Edit1->hasFocus());
         QCOMPARE(f.w->Edit1->text().toUpper(), QStringLiteral("B"));
+    }
+
+    void arrowKeyCommitsAndMovesWithoutAnUndoStep()
+    {
+        Fixture f;
+        f.doubleClick(0);
+        f.type(1, 3, QStringLiteral("200"), Qt::Key_Down);
+        QCOMPARE(f.row(1).grams, 200.0f);
+        QCOMPARE(f.cell(3, 1), QStringLiteral("200"));
+        QCOMPARE(f.w->StringGridMaltid->SelectedRow(), 2);
+        // The last undo step is still the added food.
+        f.w->ButtonAngra->click();
+        QCOMPARE(f.cell(0, 1), QString());
+    }
+
+    void enterWithoutTypingKeepsTheAmount()
+    {
+        Fixture f;
+        f.doubleClick(0);
+        f.row(1).grams = 130;
+        f.w->Recalculate();
+        QCOMPARE(f.cell(1, 1), QStringLiteral("1,1"));
+        StringGrid *g = f.w->StringGridMaltid;
+        g->setCurrentCell(0, 1);
+        g->setFocus();
+        QTest::keyClick(g, Qt::Key_Return);
+        QCOMPARE(f.row(1).grams, 130.0f);
+        QVERIFY(f.w->Edit1->hasFocus());
     }
 
     void timeIsCopiedDown()

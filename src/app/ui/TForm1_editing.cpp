@@ -7,6 +7,7 @@
 #include "app/ui/TForm1.h"
 #include "calc/RowEditing.h"
 #include "calc/ui/MealGridDelegate.h"
+#include "calc/ui/ResultViews.h"
 #include "food/SearchListModel.h"
 
 #include <QApplication>
@@ -52,6 +53,8 @@ void TForm1::connectEditing()
             return;
         state.computation->CurrentRow = StringGrid::gridRow(row);
         SelectedColumn = column;
+        if (state.app.FoodEnergyCircleMode && FormEnergiCirkel->isVisible())
+            FormEnergiCirkel->fill(state, state.computation->CurrentRow);
     });
     connect(StringGridMaltid, &QWidget::customContextMenuRequested, this, &TForm1::showUnitList);
 
@@ -192,9 +195,16 @@ bool TForm1::handleMealGridKey(QKeyEvent *key)
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
+        // Nothing was typed: the shown text is rounded (a count of 1,08 shows as 1,1), so
+        // committing it would change the amount behind the user's back.
         const int row = StringGridMaltid->SelectedRow();
         const int column = StringGridMaltid->currentColumn();
-        CommitMealCell(row, column, StringGridMaltid->Cells(column, row), true);
+        if (column == 0 || column == 2) {
+            Dialogs::information(this, kNotThisColumn);
+        } else if (row >= 1) {
+            StringGridMaltid->setCurrentCell(StringGrid::tableRow(row), 4);
+            Edit1->setFocus();
+        }
         return true;
     }
     case Qt::Key_Escape:
