@@ -448,6 +448,7 @@ private slots:
         Fixture f;
         f.doubleClick(0);
         f.w->ButtonVisaSiffrorClick();
+        saveScreenshot(*f.w->Formsiffror, QStringLiteral("calc_numbers"));
         StringGrid *numbers = f.w->Formsiffror->StringGrid1;
         QCOMPARE(numbers->Cells(1, 0), QStringLiteral("Bröd  120 gram"));
         QCOMPARE(numbers->Cells(0, 5), f.state.catalogue.DisplayName[19]);
@@ -467,6 +468,9 @@ private slots:
     {
         Fixture f;
         TFormInst *inst = f.w->FormInst;
+        f.w->Installningar1->trigger();
+        QVERIFY(inst->isVisible());
+        saveScreenshot(*inst, QStringLiteral("calc_settings"));
         QCOMPARE(inst->StringGridMaltider->Cells(1, 1), QStringLiteral("25"));
         QCOMPARE(inst->StringGridIdeal->Cells(1, 4), QStringLiteral("12.5"));
         // A typed share counts at the next recalculation, before "Verkställ".
@@ -495,6 +499,15 @@ private slots:
         QCOMPARE(f.w->MealButtons[0]->text(), QStringLiteral("Frukost"));
         QVERIFY(f.w->MealButtons[4]->isVisible());
         QCOMPARE(f.state.settings.MealShares[0], 0.5f);
+
+        // A norm that divides the day sets the shares as numbers and refreshes the window.
+        f.state.settings.MealShares = {0.33f, 0.33f, 0.33f, 0, 0, 0, 0, 0, 0};
+        inst->RefreshFromSettings();
+        QCOMPARE(inst->StringGridMaltider->Cells(1, 2), QStringLiteral("33"));
+        f.w->Recalculate();
+        QCOMPARE(f.state.settings.MealShares[3], 0.0f);
+        QCOMPARE(f.state.settings.MealShares[1], 0.33f);
+        inst->StringGridMaltider->SetCells(1, 1, QStringLiteral("50"));
 
         // The next start reads the file.
         ProgramState other;

@@ -230,6 +230,7 @@ void TForm1::Recalculate()
         MealButtons[0]->setChecked(true);
 
     PaintMealGrid();
+    refreshDaySelector();
     const ResultViewContext context{StringGridMaltid->SelectedRow(),
                                     StringGridMaltid->Cells(3, std::max(1, StringGridMaltid->SelectedRow())),
                                     ComboBox1->currentText()};
@@ -240,7 +241,6 @@ void TForm1::Recalculate()
         FormNvPerKg->fill(state, context);
     if (FormNvPer100g->isVisible())
         FormNvPer100g->fill(state);
-    refreshDaySelector();
     SetChartTitle();
     FillCharts();
     UpdateCaption();

@@ -1,5 +1,6 @@
 #include "app/ui/TFormInst.h"
 
+#include "app/NumberText.h"
 #include "app/ProgramState.h"
 #include "app/SettingsFile.h"
 #include "app/ui/Dialogs.h"
@@ -128,6 +129,13 @@ void TFormInst::SettingsCreated()
 
 void TFormInst::RefreshFromSettings()
 {
+    // A share set as a number (a norm dividing the day into meals) replaces the typed text;
+    // in whole-day mode the shares are the whole day's, not the grid's.
+    if (!state.settings.WholeDayMode)
+        for (int m = 0; m < 9; ++m)
+            if (TextToNumber(state.settings.MealShareTexts[m]) / 100.0f != state.settings.MealShares[m])
+                state.settings.MealShareTexts[m] =
+                    SettingsFile::idealText(state.settings.MealShares[m] * 100.0f);
     filling = true;
     for (int m = 0; m < 9; ++m)
         StringGridMaltider->SetCells(1, m + 1, state.settings.MealShareTexts[m]);

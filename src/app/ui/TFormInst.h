@@ -22,6 +22,7 @@ public:
     void SettingsCreated();
     // Refills both grids and the radio group from the settings (after a norm changed the
     // ideal distribution, a ketogenic norm the meal shares, or a file the whole-day mode).
+    // Outside whole-day mode a MealShares value that differs from its typed text wins.
     void RefreshFromSettings();
     // The meal grid's row labels, e.g. the main window's meal-button captions.
     void SetMealLabels(const QStringList &labels);

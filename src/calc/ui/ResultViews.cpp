@@ -37,6 +37,14 @@ void clearFrom(StringGrid *grid, int line)
             grid->SetCells(c, r, QString());
 }
 
+// Numbers right-aligned, so that decimals line up.
+void setNumber(StringGrid *grid, int column, int row, const QString &text)
+{
+    grid->SetCells(column, row, text);
+    if (QTableWidgetItem *it = grid->item(StringGrid::tableRow(row), column))
+        it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
 StringGrid *makeGrid(QWidget *parent, int columns)
 {
     auto *grid = new StringGrid(columns, Nutrient::Count + 1, parent);
@@ -91,11 +99,11 @@ void TFormsiffror::fill(const ProgramState &state, const ResultViewContext &cont
         if (row)
             rowText = row->nutrients[j] < 0 ? QStringLiteral("-")
                                             : ViewNumber(row->nutrients[j] * row->grams / 100.0, dec);
-        StringGrid1->SetCells(1, line, rowText);
-        StringGrid1->SetCells(2, line, ViewNumber(res.MealSums[d][m][j], dec, 6));
-        StringGrid1->SetCells(3, line, ViewNumber(res.DaySums[d][j], dec, 6));
+        setNumber(StringGrid1, 1, line, rowText);
+        setNumber(StringGrid1, 2, line, ViewNumber(res.MealSums[d][m][j], dec, 6));
+        setNumber(StringGrid1, 3, line, ViewNumber(res.DaySums[d][j], dec, 6));
         const float norm = state.norm.values[j];
-        StringGrid1->SetCells(4, line, norm < 0.000001f ? QStringLiteral("-") : ViewNumber(norm, dec));
+        setNumber(StringGrid1, 4, line, norm < 0.000001f ? QStringLiteral("-") : ViewNumber(norm, dec));
         StringGrid1->SetCells(
             5, line,
             (norm < 0.000001f ? QStringLiteral("-") : ViewNumber(res.DaySums[d][j] * 100.0 / norm, 0)) +
@@ -144,10 +152,10 @@ void TFormNvPerKg::fill(const ProgramState &state, const ResultViewContext &cont
         if (row)
             rowText = row->nutrients[j] < 0 ? QStringLiteral("-")
                                             : ViewNumber(row->nutrients[j] * row->grams / 100.0 / kg, dec);
-        StringGrid1->SetCells(1, line, rowText);
-        StringGrid1->SetCells(2, line, ViewNumber(res.MealSums[d][m][j] / kg, dec));
-        StringGrid1->SetCells(3, line, ViewNumber(res.DaySums[d][j] / kg, dec));
-        StringGrid1->SetCells(4, line, ViewNumber(res.PeriodAverage[j] / kg, dec, 6));
+        setNumber(StringGrid1, 1, line, rowText);
+        setNumber(StringGrid1, 2, line, ViewNumber(res.MealSums[d][m][j] / kg, dec));
+        setNumber(StringGrid1, 3, line, ViewNumber(res.DaySums[d][j] / kg, dec));
+        setNumber(StringGrid1, 4, line, ViewNumber(res.PeriodAverage[j] / kg, dec, 6));
     });
     clearFrom(StringGrid1, end);
 }
@@ -188,11 +196,10 @@ void TFormNvPer100g::fill(const ProgramState &state)
     const int d = comp.CurrentDay, m = comp.CurrentMeal;
     const int end = forSelected(state, [&](int line, int n) {
         StringGrid1->SetCells(0, line, state.catalogue.DisplayName[n]);
-        StringGrid1->SetCells(1, line,
-                              weight <= 0.1f
-                                  ? QString()
-                                  : ViewNumber(res.MealSums[d][m][Nutrient::index(n)] * 100.0 / weight,
-                                               state.catalogue.Decimals[n], 6));
+        setNumber(StringGrid1, 1, line,
+                  weight <= 0.1f ? QString()
+                                 : ViewNumber(res.MealSums[d][m][Nutrient::index(n)] * 100.0 / weight,
+                                              state.catalogue.Decimals[n], 6));
     });
     clearFrom(StringGrid1, end);
 }
