@@ -201,4 +201,6 @@ private:
     void fillBarChart();
     void fillEnergyPies();
     bool handleMealGridKey(QKeyEvent *key);
+    // A letter typed in the meal grid starts a search instead.
+    void typeIntoSearchField(const QString &text);
 };

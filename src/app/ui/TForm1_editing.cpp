@@ -37,10 +37,7 @@ void TForm1::connectEditing()
     delegate->commit = [this](int row, int column, const QString &text, bool byEnter) {
         CommitMealCell(row, column, text, byEnter);
     };
-    delegate->letter = [this](QKeyEvent *key) {
-        Edit1->setText(key->text());
-        Edit1->setFocus();
-    };
+    delegate->letter = [this](QKeyEvent *key) { typeIntoSearchField(key->text()); };
     StringGridMaltid->setItemDelegate(delegate);
     StringGridMaltid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                                       QAbstractItemView::EditKeyPressed);
@@ -189,6 +186,15 @@ void TForm1::CommitMealCell(int row, int column, const QString &text, bool byEnt
     }
 }
 
+void TForm1::typeIntoSearchField(const QString &text)
+{
+    Edit1->setText(text);
+    Edit1->setFocus();
+    // The quick search starts as if the letter had been typed in the field.
+    if (auto *quickSearch = findChild<QTimer *>(QStringLiteral("Timer1")))
+        quickSearch->start();
+}
+
 bool TForm1::handleMealGridKey(QKeyEvent *key)
 {
     // While a cell is being edited its editor has the keys; these reach the grid itself.
@@ -212,8 +218,7 @@ bool TForm1::handleMealGridKey(QKeyEvent *key)
         return true;
     default:
         if (MealGridDelegate::isSearchKey(key)) {
-            Edit1->setText(key->text());
-            Edit1->setFocus();
+            typeIntoSearchField(key->text());
             return true;
         }
     }
