@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPieSeries>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -271,6 +272,42 @@ private slots:
         QCOMPARE(f.cell(0, 1), QStringLiteral("Bröd"));
         QCOMPARE(f.cell(0, 2), QStringLiteral("Smör"));
         QCOMPARE(f.cell(0, 3), QStringLiteral("Ost"));
+    }
+
+    void droppingOnTheGridInsertsAtTheRow()
+    {
+        Fixture f;
+        f.doubleClick(0);
+        f.doubleClick(1);
+        f.choose(2);
+        StringGrid *g = f.w->StringGridMaltid;
+        const QPoint at = g->visualRect(g->model()->index(StringGrid::tableRow(2), 0)).center();
+        QMimeData mime;
+        mime.setData(QStringLiteral("application/x-velmora-food"), "2");
+        // A drop reaches only the widget that accepted the drag's entry.
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(g->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(g->viewport(), &drop);
+        QCOMPARE(f.cell(0, 1), QStringLiteral("Bröd"));
+        QCOMPARE(f.cell(0, 2), QStringLiteral("Smör"));
+        QCOMPARE(f.cell(0, 3), QStringLiteral("Ost"));
+    }
+
+    void manufacturersTabletsExplainTheirGrams()
+    {
+        Fixture f;
+        FoodRecord tablet = makeFood(QStringLiteral("F1"), QStringLiteral("Vitamintablett"), 0, 0, 0, 100,
+                                     QStringLiteral("tablett"));
+        f.foods.add(FoodRegister::Fabrikant, tablet);
+        f.w->ListBoxLivsModel->setLines(
+            {QStringLiteral("Vitamintablett")},
+            {MakeTwinLine(QStringLiteral("Vitamintablett"), QStringLiteral("F1"), "1", "tablett")});
+        f.doubleClick(0);
+        QCOMPARE(Dialogs::lastMessage(),
+                 QStringLiteral("Skriv 100 gram för en tablett, 200 gram för två osv."));
+        QCOMPARE(f.cell(0, 1), QStringLiteral("Vitamintablett"));
     }
 
     void unitListPicksAUnit()
