@@ -29,6 +29,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QValueAxis>
 
@@ -118,6 +119,10 @@ private slots:
         QCOMPARE(f.state.recent.all.count(), 1);
         QCOMPARE(f.state.recent.breakfast.count(), 1);
         QVERIFY(f.w->MemoHogerklick->isVisible());
+        QVERIFY(f.w->TimerHogerKlick->isActive());
+        QCOMPARE(f.w->TimerHogerKlick->interval(), 3000);
+        QVERIFY(f.w->TimerHogerKlick->isSingleShot());
+        QVERIFY(!f.state.app.FirstFoodHintPending);
         QVERIFY(f.w->windowTitle().endsWith(QStringLiteral("500 kcal/Frukost")));
         QVERIFY(f.w->MealButtons[0]->font().bold());
         QCOMPARE(f.w->ComboBox1->itemText(0), QStringLiteral("DAG1"));
@@ -132,8 +137,13 @@ private slots:
         QCOMPARE(f.state.results->MealSums[0][0][Nutrient::index(Nutrient::Protein)], 24.0f);
         saveScreenshot(*f.w, QStringLiteral("calc_main"));
 
+        // The hint hides itself and is shown once per run.
+        f.w->TimerHogerKlick->start(1);
+        QTRY_VERIFY(!f.w->MemoHogerklick->isVisible());
+
         // A second food lands in the next free row; grams typed directly.
         f.doubleClick(2);
+        QVERIFY(!f.w->MemoHogerklick->isVisible());
         QCOMPARE(f.cell(0, 2), QStringLiteral("Smör"));
         f.type(2, 3, QStringLiteral("4,5"));
         QCOMPARE(f.cell(3, 2), QStringLiteral("4,5"));
