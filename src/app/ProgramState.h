@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/MealSettings.h"
+#include "calc/CalculationResults.h"
 #include "calc/Computation.h"
 #include "files/FoodPairList.h"
 #include "food/FoodLookup.h"
@@ -30,4 +31,8 @@ struct ProgramState {
     std::unique_ptr<FoodRegisters> registers;
     // Energy shares of the food shown per 100 g before the last one (AppState holds the last).
     std::array<float, 4> PreviousFoodEnergyShares{};
+
+    // --- Registration and calculation ---
+    // Every number Recalculate produces; allocated once like the Computation.
+    std::unique_ptr<CalculationResults> results = std::make_unique<CalculationResults>();
 };

@@ -11,7 +11,7 @@ float known(float v)
 
 } // namespace
 
-EnergyShares ComputeFoodEnergyShares(float protein, float fat, float carbohydrate, float alcohol,
+FoodEnergyShareArray ComputeFoodEnergyShares(float protein, float fat, float carbohydrate, float alcohol,
                                      int alcoholFactor)
 {
     protein = known(protein);
@@ -26,14 +26,14 @@ EnergyShares ComputeFoodEnergyShares(float protein, float fat, float carbohydrat
             100.0f * alcohol * float(alcoholFactor) / e};
 }
 
-EnergyShares FoodEnergySharesOf(const NutrientVector &v, int alcoholFactor)
+FoodEnergyShareArray FoodEnergySharesOf(const NutrientVector &v, int alcoholFactor)
 {
     return ComputeFoodEnergyShares(v[Nutrient::index(Nutrient::Protein)], v[Nutrient::index(Nutrient::Fat)],
                                    v[Nutrient::index(Nutrient::Carbohydrate)],
                                    v[Nutrient::index(Nutrient::Alcohol)], alcoholFactor);
 }
 
-QList<EnergySlice> EnergyPieSlices(const EnergyShares &s)
+QList<EnergySlice> EnergyPieSlices(const FoodEnergyShareArray &s)
 {
     if (s[0] + s[1] + s[2] + s[3] <= 10.0f)
         return {};

@@ -14,14 +14,14 @@
 // page with its product information.
 
 // Protein, fat, carbohydrate and alcohol share (%) of a food's energy.
-using EnergyShares = std::array<float, 4>;
+using FoodEnergyShareArray = std::array<float, 4>;
 
 // E = 1700 protein + 3700 fat + 1700 carbohydrate + alcoholFactor alcohol (grams per 100 g;
 // alcoholFactor is kJ per g times 100, 0 when alcohol is not counted). Every share is 0 when
 // E is 5 or less. An unknown amount (negative) counts as 0.
-EnergyShares ComputeFoodEnergyShares(float protein, float fat, float carbohydrate, float alcohol,
+FoodEnergyShareArray ComputeFoodEnergyShares(float protein, float fat, float carbohydrate, float alcohol,
                                      int alcoholFactor);
-EnergyShares FoodEnergySharesOf(const NutrientVector &per100g, int alcoholFactor);
+FoodEnergyShareArray FoodEnergySharesOf(const NutrientVector &per100g, int alcoholFactor);
 
 // One slice of an energy pie chart.
 struct EnergySlice {
@@ -32,7 +32,7 @@ struct EnergySlice {
 
 // The pie of a food's energy: protein, fat and carbohydrate, and alcohol when its share exceeds
 // 1 %; no slice at all when the four shares add up to 10 or less.
-QList<EnergySlice> EnergyPieSlices(const EnergyShares &shares);
+QList<EnergySlice> EnergyPieSlices(const FoodEnergyShareArray &shares);
 
 // The lines of one pane of the per-100 g window: the food's name, an empty line, then for each
 // nutrient 15 to 86 that is selected (or every one when showAll) its display name padded and cut

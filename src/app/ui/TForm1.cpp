@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "app/StartupConfig.h"
 #include "app/ui/Dialogs.h"
+#include "app/ui/TFormInst.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -65,6 +66,9 @@ Status TForm1::FormCreate(const QString &programDir)
 
     // 14. Start in the extended layout.
     ButtonEnklareClick();
+
+    // The settings window: velmora.para and the first recalculation.
+    FormInst->SettingsCreated();
     return Status::success();
 }
 

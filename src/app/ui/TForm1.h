@@ -22,6 +22,26 @@ class QPushButton;
 class QToolButton;
 class TFormVisaNv;
 
+class QColor;
+// Registration and calculation
+class BarChartView;
+class QChartView;
+class QKeyEvent;
+class QListWidget;
+class QListWidgetItem;
+class QResizeEvent;
+class QSpinBox;
+class QTimer;
+class QVBoxLayout;
+class TFormEnergiCirkel;
+class TFormInst;
+class TFormNvPer100g;
+class TFormNvPerKg;
+class TFormsiffror;
+
+// Text colour of meal-grid row `index` (1 based, repeating every nine rows).
+QColor MealRowColour(int index);
+
 // The main window: the meal grid of the current day and meal, the meal buttons, the day
 // selector and the search field with its food list.
 class TForm1 : public QMainWindow {
@@ -103,4 +123,102 @@ private:
     // Start-up step 8: the register database; a failure names the file.
     Status OpenFoodRegisters(const QString &dir);
     void CloseFoodRegisters();
+
+    // --- Registration and calculation (TForm1_editing.cpp, TForm1_charts.cpp) ---
+public:
+    // Recomputes every result and repaints the main window and the open result views.
+    void Recalculate();
+    // The food selected in the search list into the current meal: row 0 = the first free row;
+    // with `insert` the rows from `row` down move one step first.
+    void AddFood(int row = 0, bool insert = false);
+    // A typed national code straight into the first free row; false when the code is unknown.
+    bool AddFoodByCode(const QString &text);
+    // A heading row ("Kl 8: frukost") without weight or nutrients.
+    void AddTextRow(const QString &text);
+    // Commits a typed cell of the meal grid (Enter or an arrow key).
+    void CommitMealCell(int row, int column, const QString &text, bool byEnter);
+    void SetChartTitle();
+    void FillCharts();
+    // Points per page of the bar chart for its height and the selected nutrient count.
+    static int BarPageSize(int chartHeight, int selectedCount);
+    void UpdateBarPageSize();
+    // The "Byt alla" save-and-reopen step (save as "bytalla.diet", reopen from the registers):
+    // the Computation file commands connect it; until then the codes alone are replaced.
+    std::function<void()> SaveAndReopenForReplaceAll;
+
+    QPushButton *Button3 = nullptr; // OK
+    QPushButton *Button4 = nullptr; // +
+    QPushButton *Button5 = nullptr; // -
+    QPushButton *Button6 = nullptr; // Ta bort rad
+    QPushButton *ButtonBytAlla = nullptr;
+    QPushButton *ButtonAngra = nullptr;
+    QListWidget *ListBoxVikter = nullptr;
+    QPlainTextEdit *MemoHogerklick = nullptr;
+    QTimer *TimerHogerKlick = nullptr;
+    QAction *Installningar1 = nullptr;
+    BarChartView *ChartStapel = nullptr;
+    QChartView *ChartEnergi = nullptr;
+    QChartView *ChartEnergiRek = nullptr;
+    QSpinBox *SpinButton1 = nullptr; // page of the bar chart
+    QPushButton *Button1 = nullptr;  // Zoom -
+    QPushButton *Button2 = nullptr;  // Zoom +
+    QPushButton *ButtonProcent = nullptr;
+    QToolButton *SpeedButton5 = nullptr; // Staplar
+    QToolButton *SpeedButton6 = nullptr; // Energicirklar
+    QToolButton *SpeedButton8 = nullptr; // Saknade värden
+    QToolButton *SpeedButton9 = nullptr; // Måltid
+    QToolButton *SpeedButton10 = nullptr; // Dag
+    QToolButton *SpeedButton11 = nullptr; // Dagar
+    QCheckBox *CheckboxAlkohol = nullptr;
+    QPlainTextEdit *MemoStapel = nullptr;
+    QPushButton *ButtonVisaSiffror = nullptr;
+    QPushButton *ButtonNvPerKg = nullptr;
+    QPushButton *ButtonEnergiCirkel = nullptr;
+    QPushButton *ButtonNv100g = nullptr;
+    TFormInst *FormInst = nullptr;
+    TFormsiffror *Formsiffror = nullptr;
+    TFormNvPerKg *FormNvPerKg = nullptr;
+    TFormNvPer100g *FormNvPer100g = nullptr;
+    TFormEnergiCirkel *FormEnergiCirkel = nullptr;
+    int SelectedColumn = 0;
+    int BarPageSizeShown = 8;
+    double BarAxisMaximum = 200;
+
+public slots:
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void ButtonBytAllaClick();
+    void ButtonAngraClick();
+    void ListBoxVikterClick(QListWidgetItem *item);
+    void Button1Click();
+    void Button2Click();
+    void ButtonProcentClick();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton8Click();
+    void SetDisplayMode(int mode);
+    void CheckboxAlkoholClick();
+    void ButtonVisaSiffrorClick();
+    void ButtonNvPerKgClick();
+    void ButtonEnergiCirkelClick();
+    void ButtonNv100gClick();
+    void Installningar1Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildCalculationControls(QWidget *central, QVBoxLayout *middle, QVBoxLayout *right);
+    void connectEditing();
+    void showUnitList(const QPoint &gridPos);
+    void deleteCurrentRow();
+    void refreshDaySelector();
+    void fillBarChart();
+    void fillEnergyPies();
+    bool handleMealGridKey(QKeyEvent *key);
+    // A letter typed in the meal grid starts a search instead.
+    void typeIntoSearchField(const QString &text);
 };

@@ -2,8 +2,11 @@
 #include "app/ProgramState.h"
 #include "app/ui/StringGrid.h"
 #include "app/ui/TForm1.h"
+#include "calc/Recalculate.h"
+#include "food/SearchListModel.h"
 
 #include <QComboBox>
+#include <QListView>
 #include <QLocale>
 #include <QToolButton>
 
@@ -23,8 +26,7 @@ bool TForm1::NewComputation()
 void TForm1::Nyberkning1Click()
 {
     NewComputation();
-    PaintMealGrid();
-    PaintMealButtons();
+    Recalculate();
 }
 
 void TForm1::SelectDay(int day)
@@ -33,8 +35,7 @@ void TForm1::SelectDay(int day)
         return;
     state.computation->CurrentDay = day;
     ComboBox1->setCurrentIndex(day);
-    PaintMealGrid();
-    PaintMealButtons();
+    Recalculate();
 }
 
 void TForm1::SelectMeal(int meal)
@@ -42,8 +43,9 @@ void TForm1::SelectMeal(int meal)
     if (meal < 0 || meal >= ComputationSize::Meals)
         return;
     state.computation->CurrentMeal = meal;
+    state.app.CurrentMealTitle = state.computation->MealNames[meal];
     MealButtons[meal]->setChecked(true);
-    PaintMealGrid();
+    Recalculate();
 }
 
 void TForm1::ComboBox1Change(int index)
@@ -53,6 +55,18 @@ void TForm1::ComboBox1Change(int index)
 
 void TForm1::MealButtonClick(int meal)
 {
+    // A second click on the current breakfast, lunch or dinner, or on "Mm1" during any
+    // in-between meal, lists the foods recently chosen for that kind of meal.
+    const int current = state.computation->CurrentMeal;
+    const bool again = meal <= 2 ? meal == current : meal == 3 && current >= 3;
+    if (again) {
+        const FoodPairList &recent = state.recent.forMeal(meal);
+        ListBoxLivsModel->setLines(recent.shown, recent.twins);
+        if (ListBoxLivsModel->count() > 0) {
+            ListBoxLivs->setCurrentIndex(ListBoxLivsModel->index(0));
+            ListBoxLivs->setFocus();
+        }
+    }
     SelectMeal(meal);
 }
 
@@ -60,6 +74,7 @@ void TForm1::PaintMealGrid()
 {
     const QLocale locale;
     const MealRows &rows = state.computation->currentMeal();
+    const bool mealMode = state.app.DisplayMode == 0;
     StringGridMaltid->setUpdatesEnabled(false);
     for (int r = 1; r <= ComputationSize::RowsPerMeal; ++r) {
         const MealRow &row = rows[r];
@@ -76,20 +91,30 @@ void TForm1::PaintMealGrid()
                                    row.grams <= 0.01f ? QStringLiteral("-")
                                                       : locale.toString(row.grams, 'f', row.grams > 9.9f ? 0 : 1));
         StringGridMaltid->SetCells(4, r, row.timeText.toString());
+        // In meal mode each row has the colour of its bar segments.
+        const QBrush colour(mealMode ? MealRowColour(r) : QColor(Qt::black));
+        for (int c = 0; c < 5; ++c)
+            if (QTableWidgetItem *it = StringGridMaltid->item(StringGrid::tableRow(r), c))
+                it->setForeground(colour);
     }
     StringGridMaltid->setUpdatesEnabled(true);
 }
 
 void TForm1::PaintMealButtons()
 {
+    const bool dayMode = state.app.DisplayMode == 1;
     for (int m = 0; m < ComputationSize::Meals; ++m) {
         QFont f = MealButtons[m]->font();
-        f.setBold(state.computation->mealHasFood(state.computation->CurrentDay, m));
+        f.setBold(!state.computation->row(state.computation->CurrentDay, m, 1).isEmpty());
         MealButtons[m]->setFont(f);
+        // In day mode each meal's button matches its bar segments.
+        QPalette p = MealButtons[m]->palette();
+        p.setColor(QPalette::ButtonText, dayMode ? MealRowColour(m + 1) : palette().color(QPalette::WindowText));
+        MealButtons[m]->setPalette(p);
     }
 }
 
 void TForm1::UpdateCaption()
 {
-    setWindowTitle(state.norm.NormCaption.isEmpty() ? QStringLiteral("Velmora") : state.norm.NormCaption);
+    setWindowTitle(MainWindowCaption(state));
 }

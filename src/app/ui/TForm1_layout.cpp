@@ -141,6 +141,7 @@ void TForm1::buildLayout()
     ButtonEnklare->setVisible(false); // not part of the window's design; start-up clicks it once
     connect(ButtonEnklare, &QPushButton::clicked, this, &TForm1::ButtonEnklareClick);
     right->addWidget(ButtonEnklare);
+    buildCalculationControls(central, middle, right);
     columns->addLayout(right, 2);
 
     setCentralWidget(central);

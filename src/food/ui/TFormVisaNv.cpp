@@ -88,7 +88,7 @@ void TFormVisaNv::replaceLines(QListWidget *list, const QStringList &lines)
     list->addItems(lines);
 }
 
-void TFormVisaNv::drawPie(QChartView *view, const EnergyShares &shares)
+void TFormVisaNv::drawPie(QChartView *view, const FoodEnergyShareArray &shares)
 {
     auto *series = static_cast<QPieSeries *>(view->chart()->series().first());
     series->clear();
@@ -108,8 +108,8 @@ QStringList TFormVisaNv::sliceTexts(QChartView *view)
     return texts;
 }
 
-void TFormVisaNv::ShowFood(const QStringList &lines, const EnergyShares &shares,
-                           const EnergyShares &previousShares)
+void TFormVisaNv::ShowFood(const QStringList &lines, const FoodEnergyShareArray &shares,
+                           const FoodEnergyShareArray &previousShares)
 {
     replaceLines(ListBoxVisaNvH, lines);
     if (CheckBoxLatsta->isChecked()) {

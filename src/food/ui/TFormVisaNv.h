@@ -20,7 +20,7 @@ public:
 
     // Puts a food's lines (name, empty line, nutrient lines) into the panes and redraws the pies:
     // `shares` are the new food's, `previousShares` those of the food shown before it.
-    void ShowFood(const QStringList &lines, const EnergyShares &shares, const EnergyShares &previousShares);
+    void ShowFood(const QStringList &lines, const FoodEnergyShareArray &shares, const FoodEnergyShareArray &previousShares);
 
     // A plain (left) click on the widget hides this window when "Stäng detta fönster
     // automatiskt" is ticked.
@@ -46,6 +46,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static void drawPie(QChartView *chart, const EnergyShares &shares);
+    static void drawPie(QChartView *chart, const FoodEnergyShareArray &shares);
     static void replaceLines(QListWidget *list, const QStringList &lines);
 };
