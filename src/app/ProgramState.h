@@ -6,6 +6,7 @@
 #include "files/FoodPairList.h"
 #include "food/FoodLookup.h"
 #include "food/NutrientCatalogue.h"
+#include "food/SearchList.h"
 #include "norms/ActiveNorm.h"
 #include "norms/NutrientSelection.h"
 
@@ -23,4 +24,7 @@ struct ProgramState {
     RecentFoodLists recent;
     // The food registers, through which every food code is resolved (set at start-up).
     FoodLookup *foods = nullptr;
+
+    // --- Food search list: the registers' name lists and the list's own state ---
+    SearchListState search;
 };

@@ -36,6 +36,9 @@ Status TForm1::FormCreate(const QString &programDir)
     ReadCountryFile(dir, state.app);
     applyCountryControls();
 
+    // 4. The search name lists and the food groups.
+    LoadSearchLists(dir);
+
     // 5. Every requirement 100 until a norm is installed.
     state.norm.values.fill(100.0f);
 
@@ -61,6 +64,9 @@ Status TForm1::FormCreate(const QString &programDir)
 
     // 14. Start in the extended layout.
     ButtonEnklareClick();
+
+    // The first search, so that the list is not empty when the window opens.
+    StartSearchList();
     return Status::success();
 }
 
