@@ -2,14 +2,20 @@
 
 QString UsageText()
 {
-    return QStringLiteral("Användning: velmora-cli KOMMANDO\n"
-                          "  catalogue   skriver näringsämnena i nvnamn.txt: nummer, kortnamn, visningsnamn, enhet, decimaler\n");
+    return QStringLiteral(
+        "Användning: velmora-cli KOMMANDO\n"
+        "  catalogue   skriver näringsämnena i nvnamn.txt: nummer, kortnamn, visningsnamn, enhet, decimaler\n"
+        "  import-registers KÄLLMAPP UTFIL\n"
+        "              bygger livsmedelsregistret (register.sqlite) ur källfilerna i KÄLLMAPP "
+        "(data/sources)\n");
 }
 
 int RunCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (command == u"catalogue")
         return CatalogueCommand(args, out, err);
+    if (command == u"import-registers")
+        return ImportRegistersCommand(args, out, err);
     err << "Okänt kommando: " << command << "\n" << UsageText();
     return 2;
 }

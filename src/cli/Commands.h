@@ -10,3 +10,4 @@ QString UsageText();
 int RunCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err);
 
 int CatalogueCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+int ImportRegistersCommand(const QStringList &args, QTextStream &out, QTextStream &err);
