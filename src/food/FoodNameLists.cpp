@@ -3,9 +3,6 @@
 #include "food/SearchListModel.h"
 #include "food/SwedishOrder.h"
 
-#include <QAtomicInt>
-#include <QDir>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -28,8 +25,6 @@ QString portionText(const QVariant &value)
         return value.toString();
     }
 }
-
-QAtomicInt connectionCounter;
 
 } // namespace
 
@@ -164,30 +159,4 @@ NameListsLoad LoadStartupNameLists(QSqlDatabase &db)
     if (!problems.isEmpty())
         load.status = Status::failure(problems.join(u'\n'));
     return load;
-}
-
-RegisterConnection::RegisterConnection(const QString &programDir)
-    : connectionName(QStringLiteral("velmora-namelists-%1").arg(connectionCounter.fetchAndAddRelaxed(1)))
-{
-    const QString file = QDir(programDir).filePath(QString::fromLatin1(RegisterDatabaseFile));
-    exists = QFileInfo::exists(file);
-    if (!exists) {
-        error = QStringLiteral("Registerdatabasen %1 saknas").arg(file);
-        return;
-    }
-    db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    db.setDatabaseName(file);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    opened = db.open();
-    if (!opened)
-        error = QStringLiteral("Kan ej öppna registerdatabasen %1: %2").arg(file, db.lastError().text());
-}
-
-RegisterConnection::~RegisterConnection()
-{
-    if (!exists)
-        return;
-    db.close();
-    db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(connectionName);
 }

@@ -75,29 +75,3 @@ QStringList GroupsOf(const FoodNameList &national);
 
 // The distinct non-empty groups of a list (the Dabas companies), in name order.
 QStringList DistinctGroups(const FoodNameList &list);
-
-// The register database of the program folder.
-inline constexpr const char *RegisterDatabaseFile = "register.sqlite";
-
-// Opens the program folder's register database for reading under its own connection name and
-// closes it again when it goes out of scope.
-class RegisterConnection {
-public:
-    explicit RegisterConnection(const QString &programDir);
-    ~RegisterConnection();
-    RegisterConnection(const RegisterConnection &) = delete;
-    RegisterConnection &operator=(const RegisterConnection &) = delete;
-
-    // Whether the database file exists and opened; otherwise message() says why.
-    bool isOpen() const { return opened; }
-    bool fileExists() const { return exists; }
-    QString message() const { return error; }
-    QSqlDatabase &database() { return db; }
-
-private:
-    QString connectionName;
-    QSqlDatabase db;
-    bool opened = false;
-    bool exists = false;
-    QString error;
-};

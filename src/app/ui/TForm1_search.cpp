@@ -1,6 +1,7 @@
 // The food search list of the main window: the search field with quick search, the country,
 // group, manufacturer and company filters, Dabas activation and the list's right-click menu.
 #include "app/ProgramState.h"
+#include "app/RegisterDatabase.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/TForm1.h"
 #include "food/FoodNameLists.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -141,18 +143,19 @@ void TForm1::LoadSearchLists(const QString &programDir)
 {
     SearchListState &search = state.search;
     search.lists = FoodNameLists{};
-    {
-        RegisterConnection registers(programDir);
-        if (registers.isOpen()) {
-            NameListsLoad load = LoadStartupNameLists(registers.database());
+    // Without a register database (a new folder) the lists stay empty: the registers report
+    // the missing database when they open it.
+    if (QFileInfo::exists(QDir(programDir).filePath(RegisterDatabase::registerFileName()))) {
+        RegisterDatabase registers;
+        if (const Status opened = registers.open(programDir); !opened) {
+            Dialogs::information(this, opened.message);
+        } else {
+            QSqlDatabase db = registers.connection();
+            NameListsLoad load = LoadStartupNameLists(db);
             search.lists = std::move(load.lists);
             if (!load.status)
                 Dialogs::information(this, load.status.message);
-        } else if (registers.fileExists()) {
-            Dialogs::information(this, registers.message());
         }
-        // Without a register database (a new folder) the lists stay empty: the registers
-        // report the missing database when they open it.
     }
     if (search.lists.groups.isEmpty())
         search.lists.groups = GroupsOf(search.lists.national);
@@ -365,18 +368,18 @@ void TForm1::LoadDabas()
     FoodNameList dabas;
     QString problem;
     {
-        RegisterConnection registers(dir);
-        if (registers.isOpen()) {
-            NameListLoad load =
-                LoadFoodNameList(registers.database(), QStringLiteral("dabas"), true, [this](int n) {
-                    if (n % kDabasProgressStep == 0)
-                        StatusBar1->showMessage(QString::number(n) + QStringLiteral(" products. Wait!!!"));
-                });
+        RegisterDatabase registers;
+        if (const Status opened = registers.open(dir); !opened) {
+            problem = opened.message;
+        } else {
+            QSqlDatabase db = registers.connection();
+            NameListLoad load = LoadFoodNameList(db, QStringLiteral("dabas"), true, [this](int n) {
+                if (n % kDabasProgressStep == 0)
+                    StatusBar1->showMessage(QString::number(n) + QStringLiteral(" products. Wait!!!"));
+            });
             dabas = std::move(load.list);
             if (!load.status)
                 problem = load.status.message;
-        } else {
-            problem = registers.message();
         }
     }
     StatusBar1->showMessage(QString::number(dabas.count()) + QStringLiteral(" products. Wait!!!"));
