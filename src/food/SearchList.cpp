@@ -85,7 +85,9 @@ int FillSearchList(const FoodNameLists &lists, const QString &text, const Search
     }
 
     int hits = 0;
-    model.beginFill();
+    // Room for every entry, so that a one-letter search over all lists never grows the lines.
+    model.beginFill(lists.national.count() + lists.manufacturers.count() + lists.own.count() +
+                    (options.dabas ? lists.dabas.count() : 0) + 5);
     scan(lists.national, Section::National, q, options, model, hits);
     header(model, HeaderManufacturers);
     scan(lists.manufacturers, Section::Manufacturers, q, options, model, hits);
