@@ -220,6 +220,28 @@ private slots:
         QCOMPARE(w.ListBoxLivs->currentIndex().row(), 0);
     }
 
+    void enterHandsOnFreeTextAndEscapeReturnsToTheField()
+    {
+        TemporaryProgramFolder folder;
+        writeStandardRegisters(folder);
+        ProgramState state;
+        TForm1 w(state);
+        QVERIFY(w.FormCreate(folder.path()).ok);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QString freeText;
+        w.SearchFieldFreeText = [&](const QString &text) { freeText = text; };
+        w.Edit1->setFocus();
+        w.Edit1->setText(QStringLiteral("12:30 kaffe"));
+        QTest::keyClick(w.Edit1, Qt::Key_Return);
+        QCOMPARE(freeText, QStringLiteral("12:30 kaffe"));
+        QCOMPARE(w.ListBoxLivs->currentIndex().row(), 0);
+        QTRY_VERIFY(w.ListBoxLivs->hasFocus());
+        QTest::keyClick(w.ListBoxLivs, Qt::Key_Escape);
+        QTRY_VERIFY(w.Edit1->hasFocus());
+    }
+
     void countryBoxesRefillAndRebuildTheGroups()
     {
         TemporaryProgramFolder folder;
