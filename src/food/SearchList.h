@@ -60,7 +60,7 @@ struct SearchListState {
     QString ListMode = QStringLiteral("senaste");
     // The text of the last search started by Enter, the name-search command or a country box.
     QString LastSearchText;
-    // The number of items of the full group list, its title included.
+    // The number of groups in the full group list: its items 1 to GroupCount (item 0 is the title).
     int GroupCount = 0;
     // List foods whose names contain "UTGÅ".
     bool ShowDiscontinued = false;

@@ -163,7 +163,7 @@ void TForm1::LoadSearchLists(const QString &programDir)
     ComboBoxSLVgruppH->clear();
     ComboBoxSLVgruppH->addItem(QStringLiteral(" Livsmedelsgrupper"));
     ComboBoxSLVgruppH->addItems(search.lists.groups);
-    search.GroupCount = ComboBoxSLVgruppH->count();
+    search.GroupCount = int(search.lists.groups.size());
 }
 
 void TForm1::StartSearchList()
@@ -374,8 +374,10 @@ void TForm1::LoadDabas()
         } else {
             QSqlDatabase db = registers.connection();
             NameListLoad load = LoadFoodNameList(db, QStringLiteral("dabas"), true, [this](int n) {
-                if (n % kDabasProgressStep == 0)
+                if (n % kDabasProgressStep == 0) {
                     StatusBar1->showMessage(QString::number(n) + QStringLiteral(" products. Wait!!!"));
+                    StatusBar1->repaint(); // the load holds the event loop, so paint now
+                }
             });
             dabas = std::move(load.list);
             if (!load.status)
