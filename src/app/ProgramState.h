@@ -5,6 +5,7 @@
 #include "calc/Computation.h"
 #include "files/FoodPairList.h"
 #include "food/FoodLookup.h"
+#include "food/FoodRegisters.h"
 #include "food/NutrientCatalogue.h"
 #include "food/SearchList.h"
 #include "norms/ActiveNorm.h"
@@ -27,4 +28,10 @@ struct ProgramState {
 
     // --- Food search list: the registers' name lists and the list's own state ---
     SearchListState search;
+
+    // --- Food registers ---
+    // The register database, opened by the main window's start-up and closed when it closes.
+    std::unique_ptr<FoodRegisters> registers;
+    // Energy shares of the food shown per 100 g before the last one (AppState holds the last).
+    std::array<float, 4> PreviousFoodEnergyShares{};
 };

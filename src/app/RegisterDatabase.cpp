@@ -138,57 +138,55 @@ Status RegisterDatabase::openFiles(const QString &registerFile, const QString &o
             Sql::exec(db, QStringLiteral("ATTACH DATABASE ? AS %1").arg(Sql::quoted(ownSchema())), {ownFile});
         !s)
         return fail(QDir::toNativeSeparators(ownFile), s.message);
-    if (Status s = migrateOwn(ownFile); !s)
+    if (Status s = migrate(db, ownSchema(), ownMigrations()); !s)
         return fail(QDir::toNativeSeparators(ownFile), s.message);
     return Status::success();
 }
 
-Status RegisterDatabase::migrateOwn(const QString &ownFile)
+Status RegisterDatabase::migrate(const QSqlDatabase &constDb, const QString &schemaName,
+                                 const QList<Migration> &steps)
 {
-    QSqlDatabase db = connection();
-    const QString schema = Sql::quoted(ownSchema());
+    QSqlDatabase db = constDb;
+    const QString schema = Sql::quoted(schemaName);
     const auto version = Sql::scalar(db, QStringLiteral("PRAGMA %1.user_version").arg(schema));
     if (!version)
         return Status::failure(version.message);
     const int current = version->toInt();
-    QList<Migration> steps = ownMigrations();
     const int latest = steps.isEmpty() ? 0 : steps.last().toVersion;
     if (current > latest)
         return Status::failure(
-            QStringLiteral("filen %1 kommer från en nyare version av programmet (version %2)")
-                .arg(QFileInfo(ownFile).fileName())
-                .arg(current));
+            QStringLiteral(
+                "filen kommer från en nyare version av programmet (version %1, programmet läser högst %2)")
+                .arg(current)
+                .arg(latest));
     if (current == 0) {
-        // A file that is not new but has no version was not made by this program: leave it.
+        // A file with tables but no version was not made by this program: leave it alone.
         const auto tables =
             Sql::scalar(db, QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(schema));
         if (!tables)
             return Status::failure(tables.message);
         if (tables->toInt() != 0)
-            return Status::failure(QStringLiteral("filen %1 har tabeller men ingen versionsuppgift")
-                                       .arg(QFileInfo(ownFile).fileName()));
+            return Status::failure(QStringLiteral("filen har tabeller men ingen versionsuppgift"));
     }
     for (const Migration &step : steps) {
         if (step.toVersion <= current)
             continue;
         if (!db.transaction())
             return Status::failure(errorOf(db));
+        Status s;
         for (const QString &sql : step.statements) {
-            if (Status s = Sql::exec(db, sql); !s) {
-                db.rollback();
-                return s;
-            }
+            s = Sql::exec(db, sql);
+            if (!s)
+                break;
         }
-        if (Status s =
-                Sql::exec(db, QStringLiteral("PRAGMA %1.user_version = %2").arg(schema).arg(step.toVersion));
-            !s) {
+        if (s)
+            s = Sql::exec(db, QStringLiteral("PRAGMA %1.user_version = %2").arg(schema).arg(step.toVersion));
+        if (s && !db.commit())
+            s = Status::failure(errorOf(db));
+        if (!s) {
             db.rollback();
-            return s;
-        }
-        if (!db.commit()) {
-            const QString error = errorOf(db);
-            db.rollback();
-            return Status::failure(error);
+            return Status::failure(
+                QStringLiteral("kan ej uppdatera till version %1: %2").arg(step.toVersion).arg(s.message));
         }
     }
     return Status::success();

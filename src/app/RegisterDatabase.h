@@ -32,6 +32,11 @@ public:
     };
     static QList<Migration> ownMigrations();
 
+    // Brings the database `schema` of the connection from its user_version up to the last step.
+    // A database without a version must be empty (a new file); one newer than the last step is
+    // refused. A failing step is rolled back and leaves the file at the version before it.
+    static Status migrate(const QSqlDatabase &db, const QString &schema, const QList<Migration> &steps);
+
     RegisterDatabase();
     ~RegisterDatabase();
     RegisterDatabase(const RegisterDatabase &) = delete;
@@ -58,7 +63,5 @@ public:
     static QStringList deliveredTables();
 
 private:
-    Status migrateOwn(const QString &ownFile);
-
     QString connectionName;
 };

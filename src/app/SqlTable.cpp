@@ -260,7 +260,8 @@ Result<bool> SqlTable::findKey(const QVariant &key)
         return Result<bool>::failure(QStringLiteral("Tabellen %1 är inte öppnad").arg(table));
     if (index().columns.isEmpty())
         return Result<bool>::failure(QStringLiteral("Tabellen %1 har ingen nyckel").arg(table));
-    cancel();
+    if (Status s = postPending(); !s)
+        return Result<bool>::failure(s.message);
     walk.finish();
     walking = false;
     if (!keyQueryReady) {
@@ -290,7 +291,8 @@ Status SqlTable::findNearest(const QVariant &key)
         return Status::failure(QStringLiteral("Tabellen %1 är inte öppnad").arg(table));
     if (index().columns.isEmpty())
         return Status::failure(QStringLiteral("Tabellen %1 har ingen nyckel").arg(table));
-    cancel();
+    if (Status s = postPending(); !s)
+        return s;
     walk = QSqlQuery(db);
     walk.setForwardOnly(true);
     const QString sql =
@@ -307,7 +309,8 @@ Status SqlTable::first()
 {
     if (!opened)
         return Status::failure(QStringLiteral("Tabellen %1 är inte öppnad").arg(table));
-    cancel();
+    if (Status s = postPending(); !s)
+        return s;
     walk = QSqlQuery(db);
     walk.setForwardOnly(true);
     if (Status s = Sql::exec(walk, QStringLiteral("%1 ORDER BY %2").arg(selectList(), orderBy())); !s)
@@ -322,7 +325,8 @@ Status SqlTable::next()
 {
     if (!opened)
         return Status::failure(QStringLiteral("Tabellen %1 är inte öppnad").arg(table));
-    cancel();
+    if (Status s = postPending(); !s)
+        return s;
     if (atEnd || !rowLoaded)
         return Status::success();
     if (walking && walkGeneration == generation)
@@ -498,6 +502,13 @@ Status SqlTable::post()
     editState = State::Browse;
     ++generation;
     return reloadRow(id);
+}
+
+Status SqlTable::postPending()
+{
+    // Moving away from a changed row writes it, as the program's tables always did; dropping
+    // it silently would lose the user's input.
+    return editState == State::Browse ? Status::success() : post();
 }
 
 void SqlTable::cancel()

@@ -90,7 +90,8 @@ public:
     void append();
     Status setValue(int position, const QVariant &v);
     Status setValue(const QString &name, const QVariant &v);
-    // Writes the pending row; the written row becomes the current row.
+    // Writes the pending row; the written row becomes the current row. Searching or walking
+    // while a row is being changed writes it first.
     Status post();
     void cancel();
     // Deletes the current row; the row after it (in index order) becomes current.
@@ -104,6 +105,7 @@ private:
     };
 
     Status loadFrom(QSqlQuery &query);
+    Status postPending();
     void clearRow();
     QString orderBy() const;
     QString selectList() const;

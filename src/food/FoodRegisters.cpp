@@ -49,7 +49,12 @@ FoodRecord ReadFoodRecord(const SqlTable &t)
     return r;
 }
 
-FoodRegisters::FoodRegisters() = default;
+FoodRegisters::FoodRegisters()
+{
+    // Unopened tables until open(): every operation on them reports that they are not open.
+    for (auto &t : tables)
+        t = std::make_unique<SqlTable>();
+}
 
 FoodRegisters::~FoodRegisters()
 {
@@ -130,7 +135,7 @@ void FoodRegisters::close()
     opened = false;
     // The tables' queries must be gone before the connection is.
     for (auto &t : tables)
-        t.reset();
+        t = std::make_unique<SqlTable>();
     db.close();
 }
 

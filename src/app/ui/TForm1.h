@@ -3,6 +3,7 @@
 #include "app/Result.h"
 
 #include <QMainWindow>
+#include <QUrl>
 #include <array>
 #include <functional>
 
@@ -23,6 +24,7 @@ class QKeyEvent;
 class QStatusBar;
 class QTimer;
 class QVBoxLayout;
+class TFormVisaNv;
 
 // The main window: the meal grid of the current day and meal, the meal buttons, the day
 // selector and the search field with its food list.
@@ -141,4 +143,19 @@ private:
     // the list, or with no hits an empty search field.
     void afterNamedSearch(int hits);
     void selectFirstListItem();
+
+    // --- Food registers, the per-100 g window and product pages (TForm1_foodinfo.cpp) ---
+public:
+    // "Visa näringen per 100g": the food's nutrients per 100 g beside the food shown before.
+    void ShowFoodPer100g(const QString &code);
+    // "Produktinfo via www": opens the food's product page; gives the address (empty: none).
+    QUrl OpenProductInfo(const QString &code);
+    TFormVisaNv *FormVisaNv = nullptr; // created on first use
+    // Hands an address to the desktop's web browser; tests replace it.
+    std::function<bool(const QUrl &)> OpenUrl;
+
+private:
+    // Start-up step 8: the register database; a failure names the file.
+    Status OpenFoodRegisters(const QString &dir);
+    void CloseFoodRegisters();
 };
