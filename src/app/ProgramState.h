@@ -8,6 +8,7 @@
 #include "food/FoodLookup.h"
 #include "food/FoodRegisters.h"
 #include "food/NutrientCatalogue.h"
+#include "food/SearchList.h"
 #include "norms/ActiveNorm.h"
 #include "norms/NutrientSelection.h"
 
@@ -25,6 +26,9 @@ struct ProgramState {
     RecentFoodLists recent;
     // The food registers, through which every food code is resolved (set at start-up).
     FoodLookup *foods = nullptr;
+
+    // --- Food search list: the registers' name lists and the list's own state ---
+    SearchListState search;
 
     // --- Food registers ---
     // The register database, opened by the main window's start-up and closed when it closes.

@@ -7,7 +7,10 @@ QString UsageText()
         "  catalogue   skriver näringsämnena i nvnamn.txt: nummer, kortnamn, visningsnamn, enhet, decimaler\n"
         "  import-registers KÄLLMAPP UTFIL\n"
         "              bygger livsmedelsregistret (register.sqlite) ur källfilerna i KÄLLMAPP "
-        "(data/sources)\n");
+        "(data/sources)\n"
+        "  search TEXT [--dabas]\n"
+        "              skriver sökträffarna som livsmedelslistan visar dem: raden, tab, dess tvillingrad;\n"
+        "              sist antalet träffar\n");
 }
 
 int RunCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err)
@@ -16,6 +19,8 @@ int RunCommand(const QString &command, const QStringList &args, QTextStream &out
         return CatalogueCommand(args, out, err);
     if (command == u"import-registers")
         return ImportRegistersCommand(args, out, err);
+    if (command == u"search")
+        return SearchCommand(args, out, err);
     err << "Okänt kommando: " << command << "\n" << UsageText();
     return 2;
 }

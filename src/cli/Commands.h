@@ -11,3 +11,4 @@ int RunCommand(const QString &command, const QStringList &args, QTextStream &out
 
 int CatalogueCommand(const QStringList &args, QTextStream &out, QTextStream &err);
 int ImportRegistersCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+int SearchCommand(const QStringList &args, QTextStream &out, QTextStream &err);

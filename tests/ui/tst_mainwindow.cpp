@@ -101,6 +101,7 @@ private slots:
         ProgramState state;
         TForm1 w(state);
         QVERIFY(w.FormCreate(folder.path()).ok);
+        w.ComboBoxSLVgruppH->clear(); // start-up filled it from the registers
         w.ComboBoxSLVgruppH->addItems({QStringLiteral("hidden item 0"), QStringLiteral("Bröd"),
                                        QStringLiteral("Fisk/No"), QString()});
         w.BuildVisibleGroupList();

@@ -37,6 +37,9 @@ Status TForm1::FormCreate(const QString &programDir)
     ReadCountryFile(dir, state.app);
     applyCountryControls();
 
+    // 4. The search name lists and the food groups.
+    LoadSearchLists(dir);
+
     // 5. Every requirement 100 until a norm is installed.
     state.norm.values.fill(100.0f);
 
@@ -69,6 +72,9 @@ Status TForm1::FormCreate(const QString &programDir)
 
     // The settings window: velmora.para and the first recalculation.
     FormInst->SettingsCreated();
+
+    // The first search, so that the list is not empty when the window opens.
+    StartSearchList();
     return Status::success();
 }
 

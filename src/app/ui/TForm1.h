@@ -20,6 +20,10 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+class QKeyEvent;
+class QStatusBar;
+class QTimer;
+class QVBoxLayout;
 class TFormVisaNv;
 
 class QColor;
@@ -108,6 +112,57 @@ private:
     void applyCountryControls();
 
     ProgramState &state;
+
+    // --- Food search list (TForm1_search.cpp) ---
+public:
+    // The name search into ListBoxLivs; returns the number of foods listed.
+    int FillSearchList(const QString &text);
+    void FilterByFoodGroup(const QString &group);
+    void FilterByManufacturer(int index);
+    // The company search: the names that hold "/" + the chosen company.
+    void ComboBoxDabasChange(int index);
+    void RebuildGroupList();
+    void ActivateDabas();
+    void LoadDabas();
+    // Right-click on the list: the item under `pos` (viewport coordinates) and the popup menu.
+    void ListBoxLivsContextPopup(const QPoint &pos);
+    // A key in the search field; true when the key was handled here.
+    bool Edit1KeyPress(QKeyEvent *event);
+    void Timer1Timer();
+    void CheckBoxSnabbSokClick();
+    void CountryBoxClick();
+    void VisaUtgatt1Click();
+    void Skpnamn1Click();
+    // Fills the list once as start-up ends: the country box of the country letter is ticked.
+    void StartSearchList();
+
+    // What the search field hands to the meal rows: a text holding ":" (a free-text row), and
+    // a typed food code (true when it was taken and the search need not run).
+    std::function<void(const QString &)> SearchFieldFreeText;
+    std::function<bool(const QString &)> SearchFieldCodeEntry;
+
+    QCheckBox *CheckBoxSnabbSok = nullptr;
+    QCheckBox *CheckBoxDabas = nullptr;
+    QComboBox *ComboBoxFabrikant = nullptr;
+    QComboBox *ComboBoxFabrikantH = nullptr; // hidden manufacturer tags
+    QComboBox *ComboBoxDabas = nullptr;
+    QTimer *Timer1 = nullptr;              // quick search
+    QTimer *TimerDabasInlasning = nullptr; // Dabas loading
+    QStatusBar *StatusBar1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QAction *Visanringenper100g1 = nullptr;
+    QAction *Artikelnswww1 = nullptr;
+    QAction *VisaUtgatt1 = nullptr;
+    QAction *Skpnamn1 = nullptr; // "Sök på namn", Ctrl+S
+
+private:
+    void buildSearchControls(QVBoxLayout *column);
+    // Reads the start-up name lists and the food groups from the program folder's registers.
+    void LoadSearchLists(const QString &programDir);
+    // Item 0 of the list, of the company list and of the manufacturer list; then the focus to
+    // the list, or with no hits an empty search field.
+    void afterNamedSearch(int hits);
+    void selectFirstListItem();
 
     // --- Food registers, the per-100 g window and product pages (TForm1_foodinfo.cpp) ---
 public:

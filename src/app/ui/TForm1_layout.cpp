@@ -74,9 +74,9 @@ void TForm1::buildLayout()
     Edit1->setPlaceholderText(QStringLiteral("Sök livsmedel"));
     left->addWidget(Edit1);
     auto *countries = new QHBoxLayout;
-    CheckBoxSvensk = named(new QCheckBox(QStringLiteral("Svenska"), central), "CheckBoxSvensk");
-    CheckBoxNorsk = named(new QCheckBox(QStringLiteral("Norska"), central), "CheckBoxNorsk");
-    CheckBoxDansk = named(new QCheckBox(QStringLiteral("Danska"), central), "CheckBoxDansk");
+    CheckBoxSvensk = named(new QCheckBox(QStringLiteral("Svensk mat"), central), "CheckBoxSvensk");
+    CheckBoxNorsk = named(new QCheckBox(QStringLiteral("Norsk mat"), central), "CheckBoxNorsk");
+    CheckBoxDansk = named(new QCheckBox(QStringLiteral("Dansk mat"), central), "CheckBoxDansk");
     CheckBoxSvensk->setChecked(true);
     countries->addWidget(CheckBoxSvensk);
     countries->addWidget(CheckBoxNorsk);
@@ -93,6 +93,7 @@ void TForm1::buildLayout()
     ListBoxLivsModel = new SearchListModel(this);
     ListBoxLivs->setModel(ListBoxLivsModel);
     left->addWidget(ListBoxLivs, 1);
+    buildSearchControls(left);
     columns->addLayout(left, 2);
 
     // Middle: the meal buttons, the day selector and the meal grid.
