@@ -20,6 +20,7 @@ TForm1::TForm1(ProgramState &programState, QWidget *parent)
     , state(programState)
 {
     buildLayout();
+    connectFeatures();
 }
 
 Status TForm1::FormCreate(const QString &programDir)
@@ -37,6 +38,11 @@ Status TForm1::FormCreate(const QString &programDir)
     ReadCountryFile(dir, state.app);
     applyCountryControls();
 
+    // The food registers, opened once for both the name lists and every lookup; nothing can be
+    // listed, added or opened without them.
+    if (Status registers = OpenFoodRegisters(dir); !registers)
+        return registers;
+
     // 4. The search name lists and the food groups.
     LoadSearchLists(dir);
 
@@ -51,10 +57,6 @@ Status TForm1::FormCreate(const QString &programDir)
     if (!catalogue)
         return Status::failure(catalogue.message);
     state.catalogue = std::move(*catalogue);
-
-    // 8. The food registers for lookups: nothing can be added or opened without them.
-    if (Status registers = OpenFoodRegisters(dir); !registers)
-        return registers;
 
     // 9. An empty Computation; nothing has changed yet, so no question is asked.
     NewComputation();

@@ -108,6 +108,7 @@ private:
     // The save command of the Computation files.
     bool SaveComputationCommand();
     void buildLayout();
+    void connectFeatures();
     void buildMenus();
     void applyCountryControls();
 

@@ -143,19 +143,14 @@ void TForm1::LoadSearchLists(const QString &programDir)
 {
     SearchListState &search = state.search;
     search.lists = FoodNameLists{};
-    // Without a register database (a new folder) the lists stay empty: the registers report
-    // the missing database when they open it.
-    if (QFileInfo::exists(QDir(programDir).filePath(RegisterDatabase::registerFileName()))) {
-        RegisterDatabase registers;
-        if (const Status opened = registers.open(programDir); !opened) {
-            Dialogs::information(this, opened.message);
-        } else {
-            QSqlDatabase db = registers.connection();
-            NameListsLoad load = LoadStartupNameLists(db);
-            search.lists = std::move(load.lists);
-            if (!load.status)
-                Dialogs::information(this, load.status.message);
-        }
+    // The registers are opened before the lists are read; without them the lists stay empty
+    // (start-up has already reported why).
+    if (state.registers) {
+        QSqlDatabase db = state.registers->database().connection();
+        NameListsLoad load = LoadStartupNameLists(db);
+        search.lists = std::move(load.lists);
+        if (!load.status)
+            Dialogs::information(this, load.status.message);
     }
     if (search.lists.groups.isEmpty())
         search.lists.groups = GroupsOf(search.lists.national);
@@ -363,26 +358,23 @@ void TForm1::LoadDabas()
     TimerDabasInlasning->stop();
     if (state.app.DabasLoaded)
         return;
-    const QString dir =
-        state.app.ProgramDirectory.isEmpty() ? QDir::currentPath() : state.app.ProgramDirectory;
     FoodNameList dabas;
     QString problem;
-    {
-        RegisterDatabase registers;
-        if (const Status opened = registers.open(dir); !opened) {
-            problem = opened.message;
-        } else {
-            QSqlDatabase db = registers.connection();
-            NameListLoad load = LoadFoodNameList(db, QStringLiteral("dabas"), true, [this](int n) {
-                if (n % kDabasProgressStep == 0) {
-                    StatusBar1->showMessage(QString::number(n) + QStringLiteral(" products. Wait!!!"));
-                    StatusBar1->repaint(); // the load holds the event loop, so paint now
-                }
-            });
-            dabas = std::move(load.list);
-            if (!load.status)
-                problem = load.status.message;
-        }
+    if (!state.registers) {
+        problem = QStringLiteral("Livsmedelsregistren är inte öppna.");
+    } else {
+        QSqlDatabase db = state.registers->database().connection();
+        NameListLoad load = LoadFoodNameList(db, QStringLiteral("dabas"), true,
+                                             [this](int n) {
+                                                 if (n % kDabasProgressStep == 0) {
+                                                     StatusBar1->showMessage(QString::number(n) +
+                                                                             QStringLiteral(" products. Wait!!!"));
+                                                     StatusBar1->repaint(); // the load holds the event loop
+                                                 }
+                                             });
+        dabas = std::move(load.list);
+        if (!load.status)
+            problem = load.status.message;
     }
     StatusBar1->showMessage(QString::number(dabas.count()) + QStringLiteral(" products. Wait!!!"));
     const QStringList companies = DistinctGroups(dabas);
