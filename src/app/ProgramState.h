@@ -3,6 +3,8 @@
 #include "app/AppState.h"
 #include "app/MealSettings.h"
 #include "calc/Computation.h"
+#include "diabetes/DiabetesEntries.h"
+#include "files/FileState.h"
 #include "files/FoodPairList.h"
 #include "food/FoodLookup.h"
 #include "food/NutrientCatalogue.h"
@@ -23,4 +25,8 @@ struct ProgramState {
     RecentFoodLists recent;
     // The food registers, through which every food code is resolved (set at start-up).
     FoodLookup *foods = nullptr;
+
+    // --- Computation files: save/open state, clipboards, favourites; diabetes texts saved with it ---
+    FileState files;
+    DiabetesEntries diabetes;
 };

@@ -3,13 +3,16 @@
 QString UsageText()
 {
     return QStringLiteral("Användning: velmora-cli KOMMANDO\n"
-                          "  catalogue   skriver näringsämnena i nvnamn.txt: nummer, kortnamn, visningsnamn, enhet, decimaler\n");
+                          "  catalogue   skriver näringsämnena i nvnamn.txt: nummer, kortnamn, visningsnamn, enhet, decimaler\n"
+                          "  import-norms NORMER.csv DATABAS   bygger normtabellen normer\n");
 }
 
 int RunCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (command == u"catalogue")
         return CatalogueCommand(args, out, err);
+    if (command == u"import-norms")
+        return ImportNormsCommand(args, out, err);
     err << "Okänt kommando: " << command << "\n" << UsageText();
     return 2;
 }

@@ -10,3 +10,5 @@ QString UsageText();
 int RunCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err);
 
 int CatalogueCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+
+int ImportNormsCommand(const QStringList &args, QTextStream &out, QTextStream &err);
