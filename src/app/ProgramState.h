@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/MealSettings.h"
+#include "calc/CalculationResults.h"
 #include "calc/Computation.h"
 #include "diabetes/DiabetesEntries.h"
 #include "files/FileState.h"
@@ -25,6 +26,10 @@ struct ProgramState {
     RecentFoodLists recent;
     // The food registers, through which every food code is resolved (set at start-up).
     FoodLookup *foods = nullptr;
+
+    // --- Registration and calculation ---
+    // Every number Recalculate produces; allocated once like the Computation.
+    std::unique_ptr<CalculationResults> results = std::make_unique<CalculationResults>();
 
     // --- Computation files: save/open state, clipboards, favourites; diabetes texts saved with it ---
     FileState files;
