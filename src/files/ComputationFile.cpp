@@ -2,6 +2,7 @@
 
 #include "app/NumberText.h"
 #include "app/TextFile.h"
+#include "calc/TimeSlot.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,7 +65,7 @@ Amounts parseAmounts(const QString &a)
     if (amp > at) {
         r.unit = a.mid(at + 1, amp - at - 1);
         r.time = a.mid(amp + 1).left(5);
-        r.slot = TimeToSlotOf(r.time);
+        r.slot = TimeToSlot(r.time);
     } else {
         r.unit = a.mid(at + 1);
     }
@@ -290,42 +291,6 @@ QString CompanionPath(const QString &path, const QString &extension)
     if (suffix.isEmpty() || info.fileName() == u'.' + suffix)
         return path + extension;
     return path.left(path.size() - suffix.size() - 1) + extension;
-}
-
-int TimeToSlotOf(const QString &text)
-{
-    QString s = text;
-    while (s.startsWith(u' '))
-        s.remove(0, 1);
-    if (const qsizetype comma = s.indexOf(u','); comma >= 0)
-        s[comma] = u'.';
-    else if (const qsizetype colon = s.indexOf(u':'); colon >= 0)
-        s[colon] = u'.';
-    if (s.isEmpty())
-        return 96;
-    // Hours and minutes are read from the digits as written, so 7.45 is 45 minutes exactly.
-    const qsizetype point = s.indexOf(u'.');
-    const QString hoursText = point < 0 ? s : s.left(point);
-    QString minutesText = point < 0 ? QString() : s.mid(point + 1);
-    bool ok = true;
-    int hours = hoursText.isEmpty() ? 0 : hoursText.toInt(&ok);
-    if (!ok || hours < 0)
-        return 96;
-    int minutes = 0;
-    if (!minutesText.isEmpty()) {
-        for (QChar c : minutesText)
-            if (!c.isDigit() || c.unicode() > 127)
-                return 96;
-        // The fraction times 100: ".5" is 50 minutes, ".05" 5, ".456" 45.6 (counted as 45).
-        minutesText = (minutesText + QStringLiteral("00")).left(2);
-        minutes = minutesText.toInt();
-    } else if (point >= 0 && hoursText.isEmpty()) {
-        return 96;
-    }
-    if (hours > 23)
-        hours = 0;
-    const int quarter = minutes < 15 ? 0 : minutes < 30 ? 1 : minutes < 45 ? 2 : minutes < 60 ? 3 : 0;
-    return hours * 4 + quarter;
 }
 
 } // namespace ComputationFile

@@ -68,7 +68,4 @@ Status ReadOldLayout(const QStringList &lines, Target target, QStringList &missi
 // The Computation file name with its extension replaced: "a/b.diet" + ".norm" = "a/b.norm".
 QString CompanionPath(const QString &path, const QString &extension);
 
-// The quarter-hour slot of a clock text (96 when it is no time): "7:45" and "7,45" give 31.
-int TimeToSlotOf(const QString &text);
-
 } // namespace ComputationFile

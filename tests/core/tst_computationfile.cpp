@@ -1,5 +1,6 @@
 #include "app/ProgramState.h"
 #include "app/TextFile.h"
+#include "calc/TimeSlot.h"
 #include "files/ComputationFile.h"
 #include "files/ComputationFiles.h"
 #include "support/FakeFoodLookup.h"
@@ -58,7 +59,7 @@ struct Fixture {
         r.portionGrams = portion;
         r.grams = grams;
         r.timeText.assign(time);
-        r.timeSlot = ComputationFile::TimeToSlotOf(time);
+        r.timeSlot = TimeToSlot(time);
         return r;
     }
     ComputationFiles::OpenOutcome reopen(const QString &file)
@@ -397,26 +398,6 @@ private slots:
         QCOMPARE(f.state.recent.lunch.twins[1], QStringLiteral("Mjölk fett 3%{101}200@glas"));
         QCOMPARE(f.state.recent.snacks.shown, (QStringList{"Fabriksbar"}));
         QVERIFY(f.state.recent.breakfast.shown.isEmpty());
-    }
-
-    void clockTextsGiveQuarterHours_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("slot");
-        QTest::newRow("7:45") << "7:45" << 31;
-        QTest::newRow("7,45") << "7,45" << 31;
-        QTest::newRow("12") << "12" << 48;
-        QTest::newRow("25:10") << "25:10" << 0;
-        QTest::newRow("empty") << "" << 96;
-        QTest::newRow("text") << "lunch" << 96;
-        QTest::newRow("negative") << "-3" << 96;
-        QTest::newRow("8.5 is 8 h 50 min") << "8.5" << 35;
-    }
-    void clockTextsGiveQuarterHours()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, slot);
-        QCOMPARE(ComputationFile::TimeToSlotOf(text), slot);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "app/StartupConfig.h"
 #include "app/ui/Dialogs.h"
+#include "files/FoodLists.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,6 +20,7 @@ TForm1::TForm1(ProgramState &programState, QWidget *parent)
     , state(programState)
 {
     buildLayout();
+    buildFileControls();
 }
 
 Status TForm1::FormCreate(const QString &programDir)
@@ -61,6 +63,10 @@ Status TForm1::FormCreate(const QString &programDir)
 
     // 14. Start in the extended layout.
     ButtonEnklareClick();
+
+    // The norm and nutrient-selection windows, the favourites and the earlier Computations.
+    if (Status s = createFileWindows(); !s)
+        return s;
     return Status::success();
 }
 
@@ -133,14 +139,14 @@ bool TForm1::AskSaveBeforeDiscard()
 
 bool TForm1::SaveComputationCommand()
 {
-    Dialogs::information(this, QStringLiteral("Kan ej spara beräkningen"));
-    return false;
+    return SaveComputation();
 }
 
 bool TForm1::FormClose()
 {
     if (!AskSaveBeforeDiscard())
         return false;
+    FoodLists::StoreLists(state, state.app.ProgramDirectory);
     return true;
 }
 
