@@ -242,8 +242,9 @@ void TForm1::ShowEarlierComputations()
     ListBoxTidigareFiler->setGeometry(StringGridMaltid->geometry());
     ListBoxTidigareFiler->setVisible(true);
     ListBoxTidigareFiler->raise();
-    ButtonClose->move(StringGridMaltid->geometry().topRight() -
-                      QPoint(ButtonClose->sizeHint().width() + 4, -4));
+    ButtonClose->adjustSize();
+    const QRect grid = StringGridMaltid->geometry();
+    ButtonClose->move(grid.right() - ButtonClose->width() - 20, grid.top() + 4);
     ButtonClose->setVisible(true);
     ButtonClose->raise();
 }

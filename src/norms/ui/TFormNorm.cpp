@@ -78,6 +78,9 @@ TFormNorm::TFormNorm(ProgramState &programState, QWidget *parent)
     for (int i : values)
         titles.append(columnTitle(i));
     DBGridNorm->setHorizontalHeaderLabels(titles);
+    DBGridNorm->horizontalHeader()->setDefaultSectionSize(70);
+    DBGridNorm->setWordWrap(false);
+    DBGridNorm->verticalHeader()->setDefaultSectionSize(DBGridNorm->fontMetrics().height() + 6);
     DBGridNorm->setColumnWidth(0, 40);
     DBGridNorm->setColumnWidth(1, 120);
     DBGridNorm->verticalHeader()->setVisible(false);

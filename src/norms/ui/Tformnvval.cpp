@@ -142,7 +142,9 @@ Tformnvval::Tformnvval(ProgramState &programState, QWidget *parent)
     auto *bottom = new QHBoxLayout;
     auto *note = new QPlainTextEdit(QStringLiteral("Endast artiklar med * har\nuppgift om aminosyror"), this);
     note->setReadOnly(true);
-    note->setMaximumHeight(48);
+    note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setFixedHeight(note->fontMetrics().lineSpacing() * 2 + 12);
     note->setMaximumWidth(200);
     bottom->addWidget(note);
     bottom->addStretch();
