@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <cmath>
 
 namespace ComputationFile {
@@ -101,11 +102,39 @@ void fillFromRegister(MealRow &row, const QString &code, const Amounts &a, const
     row.nutrients = f.nutrients;
 }
 
-void readFoodEntry(MealRow &row, QString code, const QString &amountsLine, FoodLookup &foods)
+// A Computation names the same foods again and again: each code is looked up in the registers once
+// per file.
+class CachedLookup {
+public:
+    explicit CachedLookup(FoodLookup &lookup)
+        : foods(lookup)
+    {
+    }
+    QString translated(const QString &code)
+    {
+        auto it = articles.find(code);
+        if (it == articles.end())
+            it = articles.insert(code, foods.CodeForArticleNumber(code));
+        return it->isEmpty() ? code : *it;
+    }
+    const std::optional<FoundFood> &find(const QString &code)
+    {
+        auto it = found.find(code);
+        if (it == found.end())
+            it = found.insert(code, foods.FindFood(code, LookupChain::OpenComputation));
+        return *it;
+    }
+
+private:
+    FoodLookup &foods;
+    QHash<QString, QString> articles;
+    QHash<QString, std::optional<FoundFood>> found;
+};
+
+void readFoodEntry(MealRow &row, const QString &line, const QString &amountsLine, CachedLookup &foods)
 {
     emptyRow(row);
-    if (const QString translated = foods.CodeForArticleNumber(code); !translated.isEmpty())
-        code = translated;
+    const QString code = foods.translated(line);
     const Amounts a = parseAmounts(amountsLine);
     if (code == u"0")
         return;
@@ -119,7 +148,7 @@ void readFoodEntry(MealRow &row, QString code, const QString &amountsLine, FoodL
         row.timeSlot = a.slot;
         return;
     }
-    if (auto found = foods.FindFood(code, LookupChain::OpenComputation))
+    if (const auto &found = foods.find(code))
         fillFromRegister(row, code, a, *found);
 }
 
@@ -206,6 +235,7 @@ Status ReadComputationBody(const QStringList &lines, Target t, QString &dateText
     int row = 0;
     int terminators = 0;
     DiabetesReadPosition position;
+    CachedLookup foods(t.foods);
     for (qsizetype i = HeaderLines; i < n; ++i) {
         const QString &line = lines[i];
         if (line.size() > MaxLineLength || !isTextLine(line))
@@ -234,7 +264,7 @@ Status ReadComputationBody(const QStringList &lines, Target t, QString &dateText
         const QString &amounts = lines[++i];
         if (amounts.size() > MaxLineLength || !isTextLine(amounts))
             return damaged(QStringLiteral("Rad %1 är ingen rad i en beräkning.").arg(i + 1));
-        readFoodEntry(t.computation.Rows[day][meal][row], line, amounts, t.foods);
+        readFoodEntry(t.computation.Rows[day][meal][row], line, amounts, foods);
     }
     if (terminators < Terminators)
         return damaged(QStringLiteral("Filen slutar i dag %1, måltid %2.").arg(day + 1).arg(meal + 1));
