@@ -8,6 +8,7 @@
 #include "files/FileState.h"
 #include "files/FoodPairList.h"
 #include "food/FoodLookup.h"
+#include "food/FoodRegisters.h"
 #include "food/NutrientCatalogue.h"
 #include "norms/ActiveNorm.h"
 #include "norms/NutrientSelection.h"
@@ -34,4 +35,10 @@ struct ProgramState {
     // --- Computation files: save/open state, clipboards, favourites; diabetes texts saved with it ---
     FileState files;
     DiabetesEntries diabetes;
+
+    // --- Food registers ---
+    // The register database, opened by the main window's start-up and closed when it closes.
+    std::unique_ptr<FoodRegisters> registers;
+    // Energy shares of the food shown per 100 g before the last one (AppState holds the last).
+    std::array<float, 4> PreviousFoodEnergyShares{};
 };

@@ -12,3 +12,5 @@ int RunCommand(const QString &command, const QStringList &args, QTextStream &out
 int CatalogueCommand(const QStringList &args, QTextStream &out, QTextStream &err);
 
 int ImportNormsCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+int ImportRegistersCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+int SumsCommand(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -50,6 +50,10 @@ Status TForm1::FormCreate(const QString &programDir)
         return Status::failure(catalogue.message);
     state.catalogue = std::move(*catalogue);
 
+    // 8. The food registers for lookups: nothing can be added or opened without them.
+    if (Status registers = OpenFoodRegisters(dir); !registers)
+        return registers;
+
     // 9. An empty Computation; nothing has changed yet, so no question is asked.
     NewComputation();
 
@@ -147,6 +151,7 @@ bool TForm1::FormClose()
     if (!AskSaveBeforeDiscard())
         return false;
     FoodLists::StoreLists(state, state.app.ProgramDirectory);
+    CloseFoodRegisters();
     return true;
 }
 

@@ -4,7 +4,9 @@
 #include "files/FoodPairList.h"
 
 #include <QMainWindow>
+#include <QUrl>
 #include <array>
+#include <functional>
 
 struct ProgramState;
 class StringGrid;
@@ -22,6 +24,7 @@ class QToolButton;
 class QListWidget;
 class TFormNorm;
 class Tformnvval;
+class TFormVisaNv;
 
 // The main window: the meal grid of the current day and meal, the meal buttons, the day
 // selector and the search field with its food list.
@@ -142,4 +145,18 @@ private:
     void refreshAfterFileCommand();
     void fillSearchList(const FoodPairList &list);
     void showOpenedCaption(const QString &fileName, const QString &dateText);
+    // --- Food registers, the per-100 g window and product pages (TForm1_foodinfo.cpp) ---
+public:
+    // "Visa näringen per 100g": the food's nutrients per 100 g beside the food shown before.
+    void ShowFoodPer100g(const QString &code);
+    // "Produktinfo via www": opens the food's product page; gives the address (empty: none).
+    QUrl OpenProductInfo(const QString &code);
+    TFormVisaNv *FormVisaNv = nullptr; // created on first use
+    // Hands an address to the desktop's web browser; tests replace it.
+    std::function<bool(const QUrl &)> OpenUrl;
+
+private:
+    // Start-up step 8: the register database; a failure names the file.
+    Status OpenFoodRegisters(const QString &dir);
+    void CloseFoodRegisters();
 };
