@@ -1,7 +1,6 @@
-#include "cli/Commands.h"
-
 #include "app/ProgramState.h"
 #include "calc/Recalculate.h"
+#include "cli/Commands.h"
 #include "files/ComputationFiles.h"
 #include "food/FoodRegisters.h"
 

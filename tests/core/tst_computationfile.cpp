@@ -1,5 +1,6 @@
 #include "app/ProgramState.h"
 #include "app/TextFile.h"
+#include "calc/Recalculate.h"
 #include "calc/TimeSlot.h"
 #include "files/ComputationFile.h"
 #include "files/ComputationFiles.h"
@@ -140,6 +141,25 @@ private slots:
         QCOMPARE(f.row(20, 8, 1).timeSlot, 31);
         QCOMPARE(f.row(0, 0, 1).unitName1.toString(), QStringLiteral("dl"));
         QCOMPARE(f.row(0, 0, 1).kgPrice, 12.5f);
+    }
+
+    void saveThenOpenGivesTheSameSums()
+    {
+        Fixture f;
+        f.put(0, 0, 1, QStringLiteral("101"), 250, 200, QStringLiteral("dl"));
+        f.put(0, 2, 1, QStringLiteral("2208"), 60, 30, QStringLiteral("skiva"));
+        f.put(6, 4, 1, QStringLiteral("777"), 20, 20, QStringLiteral("skiva"));
+        f.put(6, 4, 2, QStringLiteral("F12"), 50, 50, QStringLiteral("bar"));
+        Recalculate(f.state);
+        const auto days = f.state.results->DaySums;
+        const auto average = f.state.results->PeriodAverage;
+        const QString file =
+            ComputationFiles::Save(f.state, f.path(QStringLiteral("s")), QStringLiteral("x")).fileName;
+        QVERIFY(f.reopen(file).opened);
+        Recalculate(f.state);
+        QCOMPARE(f.state.results->DaySums, days);
+        QCOMPARE(f.state.results->PeriodAverage, average);
+        QCOMPARE(f.state.results->IncludedEatenDays, 2);
     }
 
     void theFileLooksAsDocumented()
