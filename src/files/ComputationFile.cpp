@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <cmath>
+#include <memory>
 
 namespace ComputationFile {
 
@@ -73,23 +74,27 @@ Amounts parseAmounts(const QString &a)
     return r;
 }
 
-void fillFromRegister(MealRow &row, const QString &code, const Amounts &a, const FoundFood &found)
+// A register food as a row, before the amounts of one entry are put in.
+struct RegisterRow {
+    bool national = false;
+    MealRow row;
+};
+
+RegisterRow registerRow(const QString &code, const FoundFood &found)
 {
     const FoodRecord &f = found.record;
-    const bool national = found.source == FoodRegister::Brasol100 || found.source == FoodRegister::Brasol2005;
+    RegisterRow r;
+    r.national = found.source == FoodRegister::Brasol100 || found.source == FoodRegister::Brasol2005;
+    MealRow &row = r.row;
+    emptyRow(row);
     row.code.assign(code);
     row.name.assign(f.name);
-    // The saved unit and portion belong to the national tables' own unit choice; other
-    // registers define their units themselves.
-    row.unitText.assign(national && !a.unit.isEmpty() ? a.unit : f.unit);
-    row.portionGrams = national && !a.portion.isEmpty() ? TextToNumber(a.portion) : f.portionGrams;
-    row.grams = TextToNumber(a.grams);
-    row.timeText.assign(a.time);
-    row.timeSlot = a.slot;
+    row.unitText.assign(f.unit);
+    row.portionGrams = f.portionGrams;
     row.kgPrice = f.kgPrice;
     row.wastePercent = f.wastePercent;
     row.extraText.assign(f.extraText);
-    if (national) {
+    if (r.national) {
         row.unitName1.assign(f.unitNames[0]);
         row.unitGrams1 = f.unitGrams[0];
         row.unitName2.assign(f.unitNames[1]);
@@ -100,10 +105,25 @@ void fillFromRegister(MealRow &row, const QString &code, const Amounts &a, const
         row.unitGrams4 = f.unitGrams[3];
     }
     row.nutrients = f.nutrients;
+    return r;
 }
 
-// A Computation names the same foods again and again: each code is looked up in the registers once
-// per file.
+void fillFromRegister(MealRow &row, const Amounts &a, const RegisterRow &food)
+{
+    row = food.row;
+    // The saved unit and portion belong to the national tables' own unit choice; other
+    // registers define their units themselves.
+    if (food.national && !a.unit.isEmpty())
+        row.unitText.assign(a.unit);
+    if (food.national && !a.portion.isEmpty())
+        row.portionGrams = TextToNumber(a.portion);
+    row.grams = TextToNumber(a.grams);
+    row.timeText.assign(a.time);
+    row.timeSlot = a.slot;
+}
+
+// A Computation names the same foods again and again: each code is looked up in the registers
+// and made into a row once per file.
 class CachedLookup {
 public:
     explicit CachedLookup(FoodLookup &lookup)
@@ -117,18 +137,22 @@ public:
             it = articles.insert(code, foods.CodeForArticleNumber(code));
         return it->isEmpty() ? code : *it;
     }
-    const std::optional<FoundFood> &find(const QString &code)
+    const RegisterRow *find(const QString &code)
     {
-        auto it = found.find(code);
-        if (it == found.end())
-            it = found.insert(code, foods.FindFood(code, LookupChain::OpenComputation));
-        return *it;
+        auto it = rows.find(code);
+        if (it == rows.end()) {
+            std::shared_ptr<RegisterRow> row;
+            if (auto found = foods.FindFood(code, LookupChain::OpenComputation))
+                row = std::make_shared<RegisterRow>(registerRow(code, *found));
+            it = rows.insert(code, row);
+        }
+        return it->get();
     }
 
 private:
     FoodLookup &foods;
     QHash<QString, QString> articles;
-    QHash<QString, std::optional<FoundFood>> found;
+    QHash<QString, std::shared_ptr<RegisterRow>> rows;
 };
 
 void readFoodEntry(MealRow &row, const QString &line, const QString &amountsLine, CachedLookup &foods)
@@ -148,8 +172,8 @@ void readFoodEntry(MealRow &row, const QString &line, const QString &amountsLine
         row.timeSlot = a.slot;
         return;
     }
-    if (const auto &found = foods.find(code))
-        fillFromRegister(row, code, a, *found);
+    if (const RegisterRow *food = foods.find(code))
+        fillFromRegister(row, a, *food);
 }
 
 } // namespace
