@@ -178,6 +178,19 @@ void readFoodEntry(MealRow &row, const QString &line, const QString &amountsLine
 
 } // namespace
 
+QString CodeLine(const MealRow &row)
+{
+    // A line beginning with "*" closes a meal, so a free text typed with a leading "*" is written
+    // after a blank; the reader takes the blank away again.
+    const QString code = oneLine(row.code.toString());
+    return code.startsWith(u'*') ? u' ' + code : code;
+}
+
+QString CodeOfLine(const QString &line)
+{
+    return line.startsWith(QStringLiteral(" *")) ? line.mid(1) : line;
+}
+
 QString AmountsLine(const MealRow &row)
 {
     QString line = QString::number(double(row.grams), 'f', 1) + u'/' +
@@ -203,7 +216,7 @@ QStringList Lines(const Computation &computation, bool wholeDayMode, const Diabe
             for (int r = 1; r <= ComputationSize::RowsPerMeal; ++r) {
                 if (rows[r].isEmpty())
                     continue;
-                lines << oneLine(rows[r].code.toString()) << AmountsLine(rows[r]);
+                lines << CodeLine(rows[r]) << AmountsLine(rows[r]);
             }
             lines << QStringLiteral("*%1/%2").arg(d).arg(m);
         }
@@ -288,7 +301,7 @@ Status ReadComputationBody(const QStringList &lines, Target t, QString &dateText
         const QString &amounts = lines[++i];
         if (amounts.size() > MaxLineLength || !isTextLine(amounts))
             return damaged(QStringLiteral("Rad %1 är ingen rad i en beräkning.").arg(i + 1));
-        readFoodEntry(t.computation.Rows[day][meal][row], line, amounts, foods);
+        readFoodEntry(t.computation.Rows[day][meal][row], CodeOfLine(line), amounts, foods);
     }
     if (terminators < Terminators)
         return damaged(QStringLiteral("Filen slutar i dag %1, måltid %2.").arg(day + 1).arg(meal + 1));

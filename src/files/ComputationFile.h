@@ -29,6 +29,11 @@ inline QString openFailed()
     return QStringLiteral("Kan ej öppna beräkningen");
 }
 
+// The code line of a row, and the code a code line holds: a code beginning with "*" (which would
+// read as the end of a meal) is written after a blank.
+QString CodeLine(const MealRow &row);
+QString CodeOfLine(const QString &line);
+
 // The amounts line of a row: grams with one decimal, "/", the portion rounded to whole grams,
 // "@", the unit and, when there is a clock time, "&" and the time.
 QString AmountsLine(const MealRow &row);

@@ -41,7 +41,9 @@ SaveOutcome Save(ProgramState &state, const QString &chosenName, const QString &
     }
 
     if (state.files.DayNamesSet) {
-        const QStringList names(c.DayNames.begin(), c.DayNames.end());
+        QStringList names;
+        for (const QString &name : c.DayNames)
+            names.append(QString(name).replace(u'\n', u' ').replace(u'\r', u' ')); // one line each
         if (!TextFile::writeLines(CompanionPath(f, QStringLiteral(".dnamn")), names))
             out.messages.append(QStringLiteral("Kan ej spara dagsnamnen."));
     }

@@ -162,6 +162,23 @@ private slots:
         QCOMPARE(f.state.results->IncludedEatenDays, 2);
     }
 
+    void aFreeTextBeginningWithAStarKeepsTheMealsInPlace()
+    {
+        Fixture f;
+        f.put(0, 0, 1, QStringLiteral("*Soppa: hemlagad"), 300, 300, QStringLiteral("tallrik"));
+        f.put(0, 1, 1, QStringLiteral("101"), 200, 200, QStringLiteral("glas"));
+        f.state.computation->DayNames[0] = QStringLiteral("Måndag\nmed fest");
+        f.state.files.DayNamesSet = true;
+        const QString file =
+            ComputationFiles::Save(f.state, f.path(QStringLiteral("stj")), QStringLiteral("x")).fileName;
+        QVERIFY(f.reopen(file).opened);
+        QCOMPARE(f.row(0, 0, 1).code.toString(), QStringLiteral("*Soppa: hemlagad"));
+        QCOMPARE(f.row(0, 0, 1).name.toString(), QStringLiteral("*Soppa: hemlagad"));
+        QCOMPARE(f.row(0, 1, 1).code.toString(), QStringLiteral("101"));
+        QCOMPARE(f.state.computation->DayNames[0], QStringLiteral("Måndag med fest"));
+        QCOMPARE(f.state.computation->DayNames[1], DefaultDayName(1));
+    }
+
     void theFileLooksAsDocumented()
     {
         Fixture f;
