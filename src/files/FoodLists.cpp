@@ -2,6 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "app/TextFile.h"
+#include "calc/RowEditing.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,10 +73,7 @@ void StoreLists(const ProgramState &state, const QString &programDirectory)
 
 void RememberFood(ProgramState &state, const QString &name, const QString &twin)
 {
-    for (FoodPairList *list : {&state.recent.all, &state.recent.forMeal(state.computation->CurrentMeal)}) {
-        list->addSorted(name, twin);
-        list->trimTo(RecentFoodLists::Limit);
-    }
+    RowEditing::RememberRecentFood(state.recent, state.computation->CurrentMeal, name, twin);
 }
 
 bool AddFavourite(ProgramState &state, const QString &name, const QString &twin)
