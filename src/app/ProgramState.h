@@ -4,6 +4,8 @@
 #include "app/MealSettings.h"
 #include "calc/CalculationResults.h"
 #include "calc/Computation.h"
+#include "diabetes/DiabetesEntries.h"
+#include "files/FileState.h"
 #include "files/FoodPairList.h"
 #include "food/FoodLookup.h"
 #include "food/FoodRegisters.h"
@@ -30,13 +32,17 @@ struct ProgramState {
     // --- Food search list: the registers' name lists and the list's own state ---
     SearchListState search;
 
+    // --- Registration and calculation ---
+    // Every number Recalculate produces; allocated once like the Computation.
+    std::unique_ptr<CalculationResults> results = std::make_unique<CalculationResults>();
+
+    // --- Computation files: save/open state, clipboards, favourites; diabetes texts saved with it ---
+    FileState files;
+    DiabetesEntries diabetes;
+
     // --- Food registers ---
     // The register database, opened by the main window's start-up and closed when it closes.
     std::unique_ptr<FoodRegisters> registers;
     // Energy shares of the food shown per 100 g before the last one (AppState holds the last).
     std::array<float, 4> PreviousFoodEnergyShares{};
-
-    // --- Registration and calculation ---
-    // Every number Recalculate produces; allocated once like the Computation.
-    std::unique_ptr<CalculationResults> results = std::make_unique<CalculationResults>();
 };

@@ -58,7 +58,9 @@ Status writeLines(const QString &path, const QStringList &lines)
         bytes += "\r\n";
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full, file size limit) shows in write()'s count:
+    // a buffered QSaveFile can commit a truncated file without reporting it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Status::failure(
             QStringLiteral("Kan ej skriva filen %1: %2").arg(path, file.errorString()));
     if (file.write(bytes) != bytes.size()) {

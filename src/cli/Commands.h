@@ -10,5 +10,9 @@ QString UsageText();
 int RunCommand(const QString &command, const QStringList &args, QTextStream &out, QTextStream &err);
 
 int CatalogueCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+
+int ImportNormsCommand(const QStringList &args, QTextStream &out, QTextStream &err);
 int ImportRegistersCommand(const QStringList &args, QTextStream &out, QTextStream &err);
 int SearchCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+
+int SumsCommand(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -8,6 +8,8 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // File arguments are meant from where the tool was started; it then works in its program folder.
+    app.setProperty("velmoraStartDirectory", QDir::currentPath());
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

@@ -56,7 +56,10 @@ struct Fixture {
         if (!s.ok)
             qFatal("%s", qPrintable(s.message));
         state.app.StartingUp = false;
+        // Round numbers instead of the default norm and selection that start-up installs.
+        state.norm.values.fill(100.0f);
         state.norm.values[Nutrient::index(Nutrient::EnergyKcal)] = 2000;
+        state.selection.Selected.fill(true);
         w->ListBoxLivsModel->setLines(
             {QStringLiteral("Bröd"), QStringLiteral("Ost"), QStringLiteral("Smör")},
             {MakeTwinLine(QStringLiteral("Bröd"), QStringLiteral("1_1"), "1", "port"),

@@ -49,7 +49,9 @@ private slots:
         QCOMPARE(state.app.ProgramDirectory, QDir::currentPath());
         QCOMPARE(state.app.EditLockPassword, QStringLiteral("KOST"));
         QCOMPARE(state.catalogue.DisplayName[19], QStringLiteral("Protein g"));
-        QCOMPARE(state.norm.values[0], 100.0f);
+        // The norm window installs the default norm, number 18, while the program starts.
+        QCOMPARE(state.norm.SelectedStandardNorm.number, 18);
+        QCOMPARE(state.norm.NormKind, QStringLiteral("standardnorm"));
         QCOMPARE(w.ComboBox1->count(), 21);
         QCOMPARE(w.ComboBox1->itemText(20), QStringLiteral("dag21"));
         QVERIFY(w.MealButtons[0]->isChecked());

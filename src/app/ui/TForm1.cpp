@@ -6,6 +6,8 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/TFormInst.h"
 
+#include "files/FoodLists.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,6 +23,8 @@ TForm1::TForm1(ProgramState &programState, QWidget *parent)
 {
     buildLayout();
     connectFeatures();
+
+    buildFileControls();
 }
 
 Status TForm1::FormCreate(const QString &programDir)
@@ -72,7 +76,10 @@ Status TForm1::FormCreate(const QString &programDir)
     // 14. Start in the extended layout.
     ButtonEnklareClick();
 
-    // The settings window: velmora.para and the first recalculation.
+    // The norm and nutrient-selection windows (the default norm), the favourites and the earlier
+    // Computations; then the settings window reads velmora.para and runs the first recalculation.
+    if (Status s = createFileWindows(); !s)
+        return s;
     FormInst->SettingsCreated();
 
     // The first search, so that the list is not empty when the window opens.
@@ -149,14 +156,14 @@ bool TForm1::AskSaveBeforeDiscard()
 
 bool TForm1::SaveComputationCommand()
 {
-    Dialogs::information(this, QStringLiteral("Kan ej spara beräkningen"));
-    return false;
+    return SaveComputation();
 }
 
 bool TForm1::FormClose()
 {
     if (!AskSaveBeforeDiscard())
         return false;
+    FoodLists::StoreLists(state, state.app.ProgramDirectory);
     CloseFoodRegisters();
     return true;
 }

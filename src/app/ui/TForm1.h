@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Result.h"
+#include "files/FoodPairList.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -24,6 +25,10 @@ class QKeyEvent;
 class QStatusBar;
 class QTimer;
 class QVBoxLayout;
+
+class QListWidget;
+class TFormNorm;
+class Tformnvval;
 class TFormVisaNv;
 
 class QColor;
@@ -165,6 +170,58 @@ private:
     void afterNamedSearch(int hits);
     void selectFirstListItem();
 
+    // --- Computation files, norms, nutrient selection, clipboards, favourites (TForm1_files.cpp) ---
+public:
+    // "Spara Beräkning": false when cancelled or the ".diet" file could not be written.
+    bool SaveComputation();
+    // "Hämta beräkning".
+    void OpenComputation();
+    // "Radera beräkningar".
+    void DeleteComputations();
+    // "Tidigare beräkningar": the list over the meal grid.
+    void ShowEarlierComputations();
+    void HideEarlierComputations();
+    void ListBoxTidigareFilerClick(int index);
+    void CopyMeal();
+    void PasteMeal();
+    void CopyDay();
+    void PasteDay();
+    // The food lists shown in the search list.
+    void ShowFavourites();
+    void ShowRecentFoods();
+    void ShowMealTypeFoods(int meal);
+    void AddFavourite(int searchListIndex);
+    void RemoveFavourite(int searchListIndex);
+    // Remembers the chosen search-list line among the recent foods (called by the add-food command).
+    void RememberFood(int searchListIndex);
+
+    QAction *SparaBerkning1 = nullptr;
+    QAction *Hmtaberkning1 = nullptr;
+    QAction *senaste1 = nullptr;
+    QAction *Radera = nullptr;
+    QAction *Kopieradennamltid1 = nullptr;
+    QAction *Klistrainmltid1 = nullptr;
+    QAction *Kopieradag1 = nullptr;
+    QAction *Klistraindag1 = nullptr;
+    QAction *StandardnormerSNR1 = nullptr;
+    QAction *Vljnringsmnen1 = nullptr;
+    QMenu *Normer1 = nullptr;
+    QMenu *Redigera1 = nullptr;
+    QListWidget *ListBoxTidigareFiler = nullptr;
+    QPushButton *ButtonClose = nullptr;
+    QPushButton *ButtonFavoriter = nullptr;
+    QPushButton *ButtonSenaste = nullptr;
+    TFormNorm *FormNorm = nullptr;
+    Tformnvval *Formnvval = nullptr;
+
+private:
+    void buildFileControls();
+    // Creates the norm and nutrient-selection windows and reads the lists: part of start-up.
+    Status createFileWindows();
+    // After a file, norm or selection command: the central recalculation and the views.
+    void refreshAfterFileCommand();
+    void fillSearchList(const FoodPairList &list);
+    void showOpenedCaption(const QString &fileName, const QString &dateText);
     // --- Food registers, the per-100 g window and product pages (TForm1_foodinfo.cpp) ---
 public:
     // "Visa näringen per 100g": the food's nutrients per 100 g beside the food shown before.
