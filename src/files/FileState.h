@@ -21,7 +21,6 @@ struct FileState {
     static constexpr int StoredEarlierComputations = 51;
 
     FoodPairList favourites; // ListBoxFavorit / ListBoxFavoritH
-    QString ListMode = QStringLiteral("senaste");
 
     // The clipboards, allocated once: a meal and a whole day.
     std::unique_ptr<MealClipboardRows> MealClipboard = std::make_unique<MealClipboardRows>();

@@ -48,7 +48,7 @@ void LoadLists(ProgramState &state, const QString &programDirectory)
         for (const QString &line : *lines)
             if (!line.isEmpty())
                 state.files.EarlierComputations.append(line);
-    state.files.ListMode = QStringLiteral("senaste");
+    state.search.ListMode = QStringLiteral("senaste");
     state.recent.all.clear();
     readPairs(dir.filePath(QString::fromLatin1(RecentFoodsFile)), state.recent.all);
 }

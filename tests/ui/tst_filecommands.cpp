@@ -335,7 +335,7 @@ private slots:
         QTest::mouseClick(s.window->ButtonFavoriter, Qt::LeftButton);
         QCOMPARE(s.window->ListBoxLivsModel->visible(), QStringList{"Bröd"});
         QCOMPARE(s.window->ListBoxLivsModel->twinAt(0), QStringLiteral("Bröd{2208}30@skiva"));
-        QCOMPARE(s.state.files.ListMode, QStringLiteral("favorit"));
+        QCOMPARE(s.state.search.ListMode, QStringLiteral("favorit"));
         QTest::mouseClick(s.window->ButtonSenaste, Qt::LeftButton);
         QCOMPARE(s.window->ListBoxLivsModel->visible(), QStringList{"Mjölk"});
         s.window->ShowMealTypeFoods(0);

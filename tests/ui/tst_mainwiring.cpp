@@ -1,8 +1,11 @@
 // The main window's features working together on the delivered food table.
+#include "app/NumberText.h"
 #include "app/ProgramState.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/StringGrid.h"
 #include "app/ui/TForm1.h"
+#include "app/ui/TFormInst.h"
+#include "norms/ui/TFormNorm.h"
 #include "food/SearchListModel.h"
 #include "food/ui/TFormVisaNv.h"
 #include "support/Screenshot.h"
@@ -14,6 +17,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTest>
 
@@ -92,6 +98,55 @@ private slots:
         QTest::keyClick(w.Edit1, Qt::Key_Return);
         QCOMPARE(state.computation->row(0, 0, 2).code.toString(), QStringLiteral("Kl 8: frukost"));
         QCOMPARE(w.StringGridMaltid->Cells(0, 2), QStringLiteral("Kl 8: frukost"));
+    }
+
+    void favouritesFromTheListsMenu()
+    {
+        TemporaryProgramFolder folder;
+        ProgramState state;
+        TForm1 w(state);
+        QVERIFY(w.FormCreate(folder.path()).ok);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.FillSearchList(QStringLiteral("banan"));
+        const int line = firstFoodLine(*w.ListBoxLivsModel);
+        QVERIFY(line >= 0);
+        const QString banana = w.ListBoxLivsModel->visibleAt(line);
+        state.search.SelectedListIndex = line;
+        w.LggfavoritListan1->trigger();
+        QCOMPARE(state.files.favourites.shown, QStringList{banana});
+
+        // While other lists are shown the remove command is hidden; with the favourites it is there.
+        emit w.PopupMenu1->aboutToShow();
+        QVERIFY(!w.TabortfavoritListan1->isVisible());
+        w.ButtonFavoriter->click();
+        QCOMPARE(w.ListBoxLivsModel->visible(), QStringList{banana});
+        emit w.PopupMenu1->aboutToShow();
+        QVERIFY(w.TabortfavoritListan1->isVisible());
+        state.search.SelectedListIndex = 0;
+        w.TabortfavoritListan1->trigger();
+        QVERIFY(state.files.favourites.shown.isEmpty());
+        QCOMPARE(w.ListBoxLivsModel->count(), 0);
+    }
+
+    void choosingANormShowsItsIdealDistributionInTheSettings()
+    {
+        TemporaryProgramFolder folder;
+        ProgramState state;
+        TForm1 w(state);
+        QVERIFY(w.FormCreate(folder.path()).ok);
+        state.settings.IdealEnergyDistribution = {1, 2, 3, 4, 5, 6};
+        w.FormInst->RefreshFromSettings();
+        QCOMPARE(w.FormInst->StringGridIdeal->Cells(1, 1), QStringLiteral("1"));
+        int row = -1;
+        for (int r = 0; r < w.FormNorm->DBGridNorm->rowCount(); ++r)
+            if (w.FormNorm->DBGridNorm->item(r, 0) && w.FormNorm->DBGridNorm->item(r, 0)->text() == u"3")
+                row = r;
+        QVERIFY(row >= 0);
+        w.FormNorm->ChooseStandardNorm(row);
+        QVERIFY(state.settings.IdealEnergyDistribution[0] != 1.0f);
+        QVERIFY(qAbs(TextToNumber(w.FormInst->StringGridIdeal->Cells(1, 1)) -
+                     state.settings.IdealEnergyDistribution[0]) < 0.001f);
     }
 
 private:

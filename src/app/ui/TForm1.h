@@ -158,6 +158,8 @@ public:
     QMenu *PopupMenu1 = nullptr;
     QAction *Visanringenper100g1 = nullptr;
     QAction *Artikelnswww1 = nullptr;
+    QAction *LggfavoritListan1 = nullptr;
+    QAction *TabortfavoritListan1 = nullptr;
     QAction *VisaUtgatt1 = nullptr;
     QAction *Skpnamn1 = nullptr; // "Sök på namn", Ctrl+S
 
@@ -255,9 +257,6 @@ public:
     // Points per page of the bar chart for its height and the selected nutrient count.
     static int BarPageSize(int chartHeight, int selectedCount);
     void UpdateBarPageSize();
-    // The "Byt alla" save-and-reopen step (save as "bytalla.diet", reopen from the registers):
-    // the Computation file commands connect it; until then the codes alone are replaced.
-    std::function<void()> SaveAndReopenForReplaceAll;
 
     QPushButton *Button3 = nullptr; // OK
     QPushButton *Button4 = nullptr; // +

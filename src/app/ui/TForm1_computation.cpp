@@ -59,14 +59,8 @@ void TForm1::MealButtonClick(int meal)
     // in-between meal, lists the foods recently chosen for that kind of meal.
     const int current = state.computation->CurrentMeal;
     const bool again = meal <= 2 ? meal == current : meal == 3 && current >= 3;
-    if (again) {
-        const FoodPairList &recent = state.recent.forMeal(meal);
-        ListBoxLivsModel->setLines(recent.shown, recent.twins);
-        if (ListBoxLivsModel->count() > 0) {
-            ListBoxLivs->setCurrentIndex(ListBoxLivsModel->index(0));
-            ListBoxLivs->setFocus();
-        }
-    }
+    if (again)
+        ShowMealTypeFoods(meal);
     SelectMeal(meal);
 }
 

@@ -403,13 +403,10 @@ void TForm1::ButtonBytAllaClick()
     TakeUndoSnapshot(comp);
     RowEditing::ReplaceCodeEverywhere(comp, oldCode, newCode);
     state.app.ComputationChanged = true;
-    // Saving as "bytalla.diet" and reopening rebuilds the replaced rows from the registers.
-    // COORDINATOR: the Computation file commands set SaveAndReopenForReplaceAll at merge.
-    if (SaveAndReopenForReplaceAll) {
-        SaveAndReopenForReplaceAll();
-    } else if (state.foods) {
-        // Until then the replaced rows take the new food's name and values here, keeping
-        // their amounts, so that no row shows one food with another's nutrients.
+    // The replaced rows are rebuilt from the registers as opening a saved file would rebuild
+    // them (name and nutrients of the new food; amount, unit and time kept), without writing a
+    // file or changing the Computation's file name.
+    if (state.foods) {
         if (const auto found = state.foods->FindFood(newCode, LookupChain::OpenComputation))
             RowEditing::RefreshRowsFromFood(comp, found->record);
     }

@@ -4,6 +4,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/StringGrid.h"
 #include "app/ui/TForm1.h"
+#include "app/ui/TFormInst.h"
 #include "calc/Recalculate.h"
 #include "files/ComputationFile.h"
 #include "files/ComputationFiles.h"
@@ -143,6 +144,8 @@ Status TForm1::createFileWindows()
     if (!FormNorm) {
         FormNorm = new TFormNorm(state, this);
         connect(FormNorm, &TFormNorm::normChosen, this, &TForm1::refreshAfterFileCommand);
+        // A norm brings its own ideal energy distribution: the settings window shows it.
+        connect(FormNorm, &TFormNorm::idealEnergyChanged, FormInst, &TFormInst::RefreshFromSettings);
     }
     if (Status s = FormNorm->FormCreate(dir); !s)
         return s;
@@ -161,6 +164,8 @@ Status TForm1::createFileWindows()
 
 void TForm1::refreshAfterFileCommand()
 {
+    // An opened Computation brings its whole-day mode and a norm its ideal distribution.
+    FormInst->RefreshFromSettings();
     Recalculate();
 }
 
@@ -311,7 +316,7 @@ void TForm1::fillSearchList(const FoodPairList &list)
 void TForm1::ShowFavourites()
 {
     fillSearchList(state.files.favourites);
-    state.files.ListMode = QStringLiteral("favorit");
+    state.search.ListMode = QStringLiteral("favorit");
 }
 
 void TForm1::ShowRecentFoods()
@@ -334,7 +339,7 @@ void TForm1::AddFavourite(int searchListIndex)
 
 void TForm1::RemoveFavourite(int searchListIndex)
 {
-    if (searchListIndex < 0 || state.files.ListMode != u"favorit")
+    if (searchListIndex < 0 || state.search.ListMode != u"favorit")
         return;
     FoodLists::RemoveFavourite(state, searchListIndex);
     ShowFavourites();
