@@ -37,6 +37,18 @@ int PrepareTargetRow(MealRows &rows, int row, bool insert)
     return row;
 }
 
+void CopyAlternativeUnits(MealRow &row, const FoodRecord &food)
+{
+    row.unitName1.assign(food.unitNames[0]);
+    row.unitGrams1 = food.unitGrams[0];
+    row.unitName2.assign(food.unitNames[1]);
+    row.unitGrams2 = food.unitGrams[1];
+    row.unitName3.assign(food.unitNames[2]);
+    row.unitGrams3 = food.unitGrams[2];
+    row.unitName4.assign(food.unitNames[3]);
+    row.unitGrams4 = food.unitGrams[3];
+}
+
 void FillRowFromFood(MealRow &row, const FoodRecord &food, bool withWasteAndExtra)
 {
     ClearRow(row);
@@ -46,14 +58,7 @@ void FillRowFromFood(MealRow &row, const FoodRecord &food, bool withWasteAndExtr
     row.portionGrams = food.portionGrams;
     row.grams = food.portionGrams;
     row.kgPrice = food.kgPrice;
-    row.unitName1.assign(food.unitNames[0]);
-    row.unitGrams1 = food.unitGrams[0];
-    row.unitName2.assign(food.unitNames[1]);
-    row.unitGrams2 = food.unitGrams[1];
-    row.unitName3.assign(food.unitNames[2]);
-    row.unitGrams3 = food.unitGrams[2];
-    row.unitName4.assign(food.unitNames[3]);
-    row.unitGrams4 = food.unitGrams[3];
+    CopyAlternativeUnits(row, food);
     if (withWasteAndExtra) {
         row.wastePercent = food.wastePercent;
         row.extraText.assign(food.extraText);

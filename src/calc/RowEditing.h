@@ -22,6 +22,9 @@ int FirstFreeRow(const MealRows &rows);
 // `insert` the rows row..198 first move down by one (row 199 is lost).
 int PrepareTargetRow(MealRows &rows, int row, bool insert);
 
+// The four alternative units and their grams of a register food.
+void CopyAlternativeUnits(MealRow &row, const FoodRecord &food);
+
 // Fills a row from a register row with one portion. Waste and extra text are taken only when
 // `withWasteAndExtra` (the quick code entry leaves them out). The time is left empty.
 void FillRowFromFood(MealRow &row, const FoodRecord &food, bool withWasteAndExtra = true);

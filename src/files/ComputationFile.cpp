@@ -2,6 +2,7 @@
 
 #include "app/NumberText.h"
 #include "app/TextFile.h"
+#include "calc/RowEditing.h"
 #include "calc/TimeSlot.h"
 
 #include <QFile>
@@ -94,16 +95,8 @@ RegisterRow registerRow(const QString &code, const FoundFood &found)
     row.kgPrice = f.kgPrice;
     row.wastePercent = f.wastePercent;
     row.extraText.assign(f.extraText);
-    if (r.national) {
-        row.unitName1.assign(f.unitNames[0]);
-        row.unitGrams1 = f.unitGrams[0];
-        row.unitName2.assign(f.unitNames[1]);
-        row.unitGrams2 = f.unitGrams[1];
-        row.unitName3.assign(f.unitNames[2]);
-        row.unitGrams3 = f.unitGrams[2];
-        row.unitName4.assign(f.unitNames[3]);
-        row.unitGrams4 = f.unitGrams[3];
-    }
+    if (r.national)
+        RowEditing::CopyAlternativeUnits(row, f);
     row.nutrients = f.nutrients;
     return r;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "food/FoodLookup.h"
+#include "food/FoodRegisters.h"
 
 #include <QHash>
 #include <QList>
@@ -14,7 +15,7 @@ public:
 
     std::optional<FoundFood> FindFood(const QString &code, LookupChain chain) override
     {
-        for (FoodRegister reg : chainOf(chain)) {
+        for (FoodRegister reg : FoodRegisters::chainOf(chain)) { // the real chains
             const auto &table = registers[int(reg)];
             if (auto it = table.find(code); it != table.end())
                 return FoundFood{reg, it.value()};
@@ -22,25 +23,6 @@ public:
         return std::nullopt;
     }
     QString CodeForArticleNumber(const QString &articleNumber) override { return articles.value(articleNumber); }
-
-    static QList<FoodRegister> chainOf(LookupChain chain)
-    {
-        using R = FoodRegister;
-        switch (chain) {
-        case LookupChain::OpenComputation:
-            return {R::Brasol100, R::Brasol2005, R::Fabrikant, R::Egna, R::Dabas};
-        case LookupChain::OpenOldComputation:
-            return {R::Brasol100, R::Fabrikant, R::Egna};
-        case LookupChain::StandardWeights:
-            return {R::Brasol100};
-        case LookupChain::ProductInfo:
-            return {R::Brasol100, R::Fabrikant};
-        case LookupChain::RecipeIngredients:
-            return {R::Brasol100, R::Fabrikant, R::Egna, R::Dabas, R::Brasol2005};
-        default:
-            return {R::Brasol100, R::Fabrikant, R::Egna, R::Dabas};
-        }
-    }
 
 private:
     QHash<QString, FoodRecord> registers[5];
