@@ -48,7 +48,7 @@ Status TForm1::FormCreate(const QString &programDir)
         return registers;
 
     // 4. The search name lists and the food groups.
-    LoadSearchLists(dir);
+    LoadSearchLists();
 
     // 5. Every requirement 100 until a norm is installed.
     state.norm.values.fill(100.0f);

@@ -165,8 +165,8 @@ public:
 
 private:
     void buildSearchControls(QVBoxLayout *column);
-    // Reads the start-up name lists and the food groups from the program folder's registers.
-    void LoadSearchLists(const QString &programDir);
+    // Reads the start-up name lists and the food groups from the opened registers.
+    void LoadSearchLists();
     // Item 0 of the list, of the company list and of the manufacturer list; then the focus to
     // the list, or with no hits an empty search field.
     void afterNamedSearch(int hits);

@@ -139,7 +139,7 @@ void TForm1::buildSearchControls(QVBoxLayout *column)
     connect(Skpnamn1, &QAction::triggered, this, &TForm1::Skpnamn1Click);
 }
 
-void TForm1::LoadSearchLists(const QString &programDir)
+void TForm1::LoadSearchLists()
 {
     SearchListState &search = state.search;
     search.lists = FoodNameLists{};
