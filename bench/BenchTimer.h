@@ -21,7 +21,7 @@ inline double benchMedian(const QString &label, int runs, const std::function<vo
     std::sort(ms.begin(), ms.end());
     const double median = ms[ms.size() / 2];
     QTextStream(stdout) << label << ": median " << QString::number(median, 'f', 3) << " ms (min "
-                        << QString::number(ms.front(), 'f', 3) << ", max " << QString::number(ms.back(), 'f', 3)
-                        << ", " << runs << " runs)\n";
+                        << QString::number(ms.front(), 'f', 3) << ", max "
+                        << QString::number(ms.back(), 'f', 3) << ", " << runs << " runs)\n";
     return median;
 }

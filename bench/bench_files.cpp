@@ -1,6 +1,5 @@
 // Saving and opening a full Computation: 21 days x 9 meals x 199 rows.
 #include "BenchTimer.h"
-
 #include "app/ProgramState.h"
 #include "files/ComputationFiles.h"
 #include "food/FoodLookup.h"

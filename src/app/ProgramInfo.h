@@ -13,7 +13,8 @@ inline QString productName()
 
 inline QString versionLine()
 {
-    return QStringLiteral("Version %1 – kostberäkning med 72 näringsämnen").arg(QStringLiteral(VELMORA_VERSION));
+    return QStringLiteral("Version %1 – kostberäkning med 72 näringsämnen")
+        .arg(QStringLiteral(VELMORA_VERSION));
 }
 
 // The editions of the Swedish, Norwegian and Danish national food tables the registers hold.

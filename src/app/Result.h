@@ -15,8 +15,7 @@ struct Status {
 };
 
 // A value, or the message that says why there is none.
-template <typename T>
-struct Result {
+template <typename T> struct Result {
     std::optional<T> value;
     QString message;
 

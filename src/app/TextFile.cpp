@@ -61,16 +61,14 @@ Status writeLines(const QString &path, const QStringList &lines)
     // Unbuffered, so that a short write (disk full, file size limit) shows in write()'s count:
     // a buffered QSaveFile can commit a truncated file without reporting it.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Status::failure(
-            QStringLiteral("Kan ej skriva filen %1: %2").arg(path, file.errorString()));
+        return Status::failure(QStringLiteral("Kan ej skriva filen %1: %2").arg(path, file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return Status::failure(QStringLiteral("Kan ej skriva filen %1: %2").arg(path, why));
     }
     if (!file.commit())
-        return Status::failure(
-            QStringLiteral("Kan ej skriva filen %1: %2").arg(path, file.errorString()));
+        return Status::failure(QStringLiteral("Kan ej skriva filen %1: %2").arg(path, file.errorString()));
     return Status::success();
 }
 

@@ -55,7 +55,7 @@ void SwapUndoSnapshot(Computation &computation)
 const std::array<QString, ComputationSize::Meals> &DefaultMealNames()
 {
     static const std::array<QString, ComputationSize::Meals> names = {
-        QStringLiteral("Frukost"),     QStringLiteral("Lunch"),       QStringLiteral("Middag"),
+        QStringLiteral("Frukost"),    QStringLiteral("Lunch"),      QStringLiteral("Middag"),
         QStringLiteral("Mellanmål1"), QStringLiteral("Mellanmål2"), QStringLiteral("Mellanmål3"),
         QStringLiteral("Mellanmål4"), QStringLiteral("Mellanmål5"), QStringLiteral("Mellanmål6")};
     return names;

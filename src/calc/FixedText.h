@@ -8,8 +8,7 @@
 
 // A text of at most N characters stored in place: a length byte and N Windows-1252 bytes,
 // the layout of the text fields in MealRows and in recipe files.
-template <int N>
-struct FixedText {
+template <int N> struct FixedText {
     static_assert(N > 0 && N < 256);
     std::uint8_t length = 0;
     char chars[N] = {};

@@ -1,5 +1,4 @@
 #include "cli/Commands.h"
-
 #include "food/NutrientCatalogue.h"
 
 #include <QDir>

@@ -12,7 +12,7 @@ float known(float v)
 } // namespace
 
 FoodEnergyShareArray ComputeFoodEnergyShares(float protein, float fat, float carbohydrate, float alcohol,
-                                     int alcoholFactor)
+                                             int alcoholFactor)
 {
     protein = known(protein);
     fat = known(fat);

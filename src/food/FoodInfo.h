@@ -20,7 +20,7 @@ using FoodEnergyShareArray = std::array<float, 4>;
 // alcoholFactor is kJ per g times 100, 0 when alcohol is not counted). Every share is 0 when
 // E is 5 or less. An unknown amount (negative) counts as 0.
 FoodEnergyShareArray ComputeFoodEnergyShares(float protein, float fat, float carbohydrate, float alcohol,
-                                     int alcoholFactor);
+                                             int alcoholFactor);
 FoodEnergyShareArray FoodEnergySharesOf(const NutrientVector &per100g, int alcoholFactor);
 
 // One slice of an energy pie chart.

@@ -11,14 +11,14 @@ enum class FoodRegister { Brasol100, Brasol2005, Fabrikant, Egna, Dabas };
 // Each use of a food code resolves it through its own fixed chain of registers; the first
 // register that holds the code wins.
 enum class LookupChain {
-    AddFood,             // brasol100, fabrikant, egna, dabas
-    OpenComputation,     // brasol100, brasol2005, fabrikant, egna, dabas
-    OpenOldComputation,  // brasol100, fabrikant, egna
-    ShowPer100g,         // brasol100, fabrikant, egna, dabas
-    EditValues,          // brasol100, fabrikant, egna, dabas
-    StandardWeights,     // brasol100
-    ProductInfo,         // brasol100, fabrikant
-    RecipeIngredients,   // brasol100, fabrikant, egna, dabas, brasol2005
+    AddFood,            // brasol100, fabrikant, egna, dabas
+    OpenComputation,    // brasol100, brasol2005, fabrikant, egna, dabas
+    OpenOldComputation, // brasol100, fabrikant, egna
+    ShowPer100g,        // brasol100, fabrikant, egna, dabas
+    EditValues,         // brasol100, fabrikant, egna, dabas
+    StandardWeights,    // brasol100
+    ProductInfo,        // brasol100, fabrikant
+    RecipeIngredients,  // brasol100, fabrikant, egna, dabas, brasol2005
 };
 
 struct FoundFood {

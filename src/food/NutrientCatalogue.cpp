@@ -8,13 +8,16 @@
 namespace {
 
 constexpr std::pair<char16_t, char16_t> kReplacements[9] = {
-    {u'{', u'ä'}, {u'|', u'ö'}, {u'}', u'å'}, {u'[', u'Ä'}, {u'\\', u'Ö'},
+    {u'{', u'ä'}, {u'|', u'ö'}, {u'}', u'å'}, {u'[', u'Ä'},  {u'\\', u'Ö'},
     {u']', u'Å'}, {u'`', u'é'}, {u'~', u'ü'}, {u'\t', u' '},
 };
 
 QString lineError(const QString &fileName, int lineNumber, const QString &why)
 {
-    return QStringLiteral("Fel i namnfilen nvnamn.txt\n%1, rad %2: %3").arg(fileName).arg(lineNumber).arg(why);
+    return QStringLiteral("Fel i namnfilen nvnamn.txt\n%1, rad %2: %3")
+        .arg(fileName)
+        .arg(lineNumber)
+        .arg(why);
 }
 
 } // namespace
@@ -37,8 +40,8 @@ Result<NutrientCatalogue> ParseNutrientCatalogue(const QStringList &lines, const
         bool ok = false;
         const int number = line.left(2).toInt(&ok);
         if (!ok || line.size() < 2 || !line.at(0).isDigit() || !line.at(1).isDigit())
-            return Result<NutrientCatalogue>::failure(
-                lineError(fileName, lineNumber, QStringLiteral("raden börjar inte med ett näringsämnesnummer")));
+            return Result<NutrientCatalogue>::failure(lineError(
+                fileName, lineNumber, QStringLiteral("raden börjar inte med ett näringsämnesnummer")));
         if (!Nutrient::isValid(number))
             return Result<NutrientCatalogue>::failure(lineError(
                 fileName, lineNumber, QStringLiteral("nummer %1 ligger utanför 15 till 86").arg(number)));

@@ -21,13 +21,18 @@ constexpr int Sucrose = 47;
 constexpr int Fibre = 48;
 constexpr int Alcohol = 49;
 
-constexpr bool isValid(int number) { return number >= First && number <= Last; }
-constexpr int index(int number) { return number - First; }
+constexpr bool isValid(int number)
+{
+    return number >= First && number <= Last;
+}
+constexpr int index(int number)
+{
+    return number - First;
+}
 } // namespace Nutrient
 
 // 72 amounts; element i is nutrient number i + 15. A negative value means "not known".
 using NutrientVector = std::array<float, Nutrient::Count>;
 
 // An array indexed directly by nutrient number (slots 0 to 86, of which 15 to 86 are used).
-template <typename T>
-using PerNutrient = std::array<T, Nutrient::Last + 1>;
+template <typename T> using PerNutrient = std::array<T, Nutrient::Last + 1>;

@@ -41,7 +41,8 @@ private slots:
         QFETCH(float, alcohol);
         QFETCH(int, alcoholFactor);
         QFETCH(QList<float>, shares);
-        const FoodEnergyShareArray got = ComputeFoodEnergyShares(protein, fat, carbohydrate, alcohol, alcoholFactor);
+        const FoodEnergyShareArray got =
+            ComputeFoodEnergyShares(protein, fat, carbohydrate, alcohol, alcoholFactor);
         for (int i = 0; i < 4; ++i)
             QVERIFY2(qAbs(got[i] - shares[i]) < 1e-3f,
                      qPrintable(QStringLiteral("%1: %2 / %3").arg(i).arg(got[i]).arg(shares[i])));

@@ -40,9 +40,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("decimal") << "  12.50" << "12,50";
-        QTest::newRow("only first point") << "1.2.3" << "1,2.3";
-        QTest::newRow("integer") << "  7" << "7";
+        QTest::newRow("decimal") << "  12.50"
+                                 << "12,50";
+        QTest::newRow("only first point") << "1.2.3"
+                                          << "1,2.3";
+        QTest::newRow("integer") << "  7"
+                                 << "7";
     }
     void pointToComma()
     {

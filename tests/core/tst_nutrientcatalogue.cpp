@@ -9,10 +9,10 @@ class TestNutrientCatalogue : public QObject {
 private slots:
     void parsesNameUnitAndDecimals()
     {
-        const auto c = ParseNutrientCatalogue(
-            {QStringLiteral("* kommentar"), QStringLiteral("16 kcal kcal,0"), QStringLiteral("36 J{rn mg,1"),
-             QStringLiteral("19 Protein g,1")},
-            QStringLiteral("nvnamn.txt"));
+        const auto c =
+            ParseNutrientCatalogue({QStringLiteral("* kommentar"), QStringLiteral("16 kcal kcal,0"),
+                                    QStringLiteral("36 J{rn mg,1"), QStringLiteral("19 Protein g,1")},
+                                   QStringLiteral("nvnamn.txt"));
         QVERIFY2(c.ok(), qPrintable(c.message));
         QCOMPARE(c->ShortName[16], QStringLiteral("kcal"));
         QCOMPARE(c->UnitName[16], QStringLiteral("kc")); // the unit keeps two characters
@@ -25,7 +25,8 @@ private slots:
 
     void namesAreCutToTwelveCharacters()
     {
-        const auto c = ParseNutrientCatalogue({QStringLiteral("42 Enkelomättadefett g,1")}, QStringLiteral("f"));
+        const auto c =
+            ParseNutrientCatalogue({QStringLiteral("42 Enkelomättadefett g,1")}, QStringLiteral("f"));
         QVERIFY(c.ok());
         QCOMPARE(c->ShortName[42], QStringLiteral("Enkelomättad"));
         QCOMPARE(c->DisplayName[42], QStringLiteral("Enkelomättad"));
@@ -42,7 +43,8 @@ private slots:
 
     void commentLinesOnlyLeaveEveryNameEmpty()
     {
-        const auto c = ParseNutrientCatalogue({QStringLiteral("* a"), QStringLiteral("*b")}, QStringLiteral("f"));
+        const auto c =
+            ParseNutrientCatalogue({QStringLiteral("* a"), QStringLiteral("*b")}, QStringLiteral("f"));
         QVERIFY(c.ok());
         for (int n = Nutrient::First; n <= Nutrient::Last; ++n)
             QVERIFY(c->DisplayName[n].isEmpty());
@@ -63,8 +65,9 @@ private slots:
     void badLinesNameFileAndLine()
     {
         QFETCH(QString, line);
-        const auto c = ParseNutrientCatalogue({QStringLiteral("* rubrik"), QStringLiteral("19 Protein g,1"), line},
-                                              QStringLiteral("/prog/nvnamn.txt"));
+        const auto c =
+            ParseNutrientCatalogue({QStringLiteral("* rubrik"), QStringLiteral("19 Protein g,1"), line},
+                                   QStringLiteral("/prog/nvnamn.txt"));
         QVERIFY(!c.ok());
         QVERIFY(c.message.startsWith(QStringLiteral("Fel i namnfilen nvnamn.txt")));
         QVERIFY2(c.message.contains(QStringLiteral("/prog/nvnamn.txt, rad 3")), qPrintable(c.message));

@@ -13,12 +13,24 @@ private slots:
         QTest::addColumn<QString>("shortName");
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("hidden");
-        QTest::newRow("S") << QStringList{"S"} << "S" << "Frukost" << "Frukost" << false;
-        QTest::newRow("d lower case") << QStringList{"d"} << "D" << "M-mad" << "Morgenmad" << false;
-        QTest::newRow("E") << QStringList{"E", "ignored"} << "E" << "B-fast" << "BreakFast" << false;
-        QTest::newRow("x hides the country controls") << QStringList{"x"} << "X" << "Frukost" << "Frukost" << true;
-        QTest::newRow("other letter") << QStringList{"q"} << "Q" << "" << "" << false;
-        QTest::newRow("missing file") << QStringList{} << "S" << "" << "" << false;
+        QTest::newRow("S") << QStringList{"S"} << "S"
+                           << "Frukost"
+                           << "Frukost" << false;
+        QTest::newRow("d lower case") << QStringList{"d"} << "D"
+                                      << "M-mad"
+                                      << "Morgenmad" << false;
+        QTest::newRow("E") << QStringList{"E", "ignored"} << "E"
+                           << "B-fast"
+                           << "BreakFast" << false;
+        QTest::newRow("x hides the country controls") << QStringList{"x"} << "X"
+                                                      << "Frukost"
+                                                      << "Frukost" << true;
+        QTest::newRow("other letter") << QStringList{"q"} << "Q"
+                                      << ""
+                                      << "" << false;
+        QTest::newRow("missing file") << QStringList{} << "S"
+                                      << ""
+                                      << "" << false;
     }
     void countryLetters()
     {
@@ -71,7 +83,8 @@ private slots:
         AppState state;
         ReadInitialDirectoryFile(folder.path(), state);
         QCOMPARE(state.InitialDirectory, QStringLiteral("."));
-        folder.writeText(QStringLiteral("initdir.txt"), {QStringLiteral("/home/kost/beräkningar"), QStringLiteral("x")});
+        folder.writeText(QStringLiteral("initdir.txt"),
+                         {QStringLiteral("/home/kost/beräkningar"), QStringLiteral("x")});
         ReadInitialDirectoryFile(folder.path(), state);
         QCOMPARE(state.InitialDirectory, QStringLiteral("/home/kost/beräkningar"));
         folder.writeText(QStringLiteral("initdir.txt"), {QString()});

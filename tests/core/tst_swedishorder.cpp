@@ -8,9 +8,9 @@ class TestSwedishOrder : public QObject {
 private slots:
     void lettersAfterZInSwedishOrder()
     {
-        QStringList names = {QStringLiteral("Ört"), QStringLiteral("ägg"), QStringLiteral("Ål"),
+        QStringList names = {QStringLiteral("Ört"),      QStringLiteral("ägg"),     QStringLiteral("Ål"),
                              QStringLiteral("zucchini"), QStringLiteral("Apelsin"), QStringLiteral("äpple"),
-                             QStringLiteral("banan"), QStringLiteral("Örtte")};
+                             QStringLiteral("banan"),    QStringLiteral("Örtte")};
         std::sort(names.begin(), names.end(), SwedishLess);
         QCOMPARE(names, QStringList({"Apelsin", "banan", "zucchini", "Ål", "ägg", "äpple", "Ört", "Örtte"}));
     }
@@ -25,7 +25,7 @@ private slots:
     void accentsSortWithTheirBaseLetter()
     {
         QVERIFY(SwedishLess(QStringLiteral("Crème fraiche"), QStringLiteral("Cricket")));
-        QVERIFY(SwedishLess(QStringLiteral("Müsli"), QStringLiteral("Mz")));   // ü as y
+        QVERIFY(SwedishLess(QStringLiteral("Müsli"), QStringLiteral("Mz"))); // ü as y
         QVERIFY(SwedishLess(QStringLiteral("Mx"), QStringLiteral("Müsli")));
         QVERIFY(SwedishLess(QStringLiteral("10 st"), QStringLiteral("Abborre")));
     }

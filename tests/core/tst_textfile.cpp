@@ -11,7 +11,8 @@ class TestTextFile : public QObject {
 private slots:
     void swedishLettersAreSingleBytes()
     {
-        QCOMPARE(TextCodec::encode(QStringLiteral("Järn åÅäÄöÖ µg")), QByteArray("J\xe4rn \xe5\xc5\xe4\xc4\xf6\xd6 \xb5g"));
+        QCOMPARE(TextCodec::encode(QStringLiteral("Järn åÅäÄöÖ µg")),
+                 QByteArray("J\xe4rn \xe5\xc5\xe4\xc4\xf6\xd6 \xb5g"));
         QCOMPARE(TextCodec::decode(QByteArray("J\xe4rn \x80 \x96")), QStringLiteral("Järn € –"));
     }
 
@@ -22,7 +23,9 @@ private slots:
         QTest::newRow(">=") << QStringLiteral("≥ 2 år") << QByteArray(">= 2 \xe5r");
         QTest::newRow("<=") << QStringLiteral("≤5") << QByteArray("<=5");
         QTest::newRow("beta") << QStringLiteral("β-karoten") << QByteArray("b-karoten");
-        QTest::newRow("accent dropped") << QStringLiteral("Łódź") << QByteArray("L\xf3" "dz");
+        QTest::newRow("accent dropped") << QStringLiteral("Łódź")
+                                        << QByteArray("L\xf3"
+                                                      "dz");
         QTest::newRow("no form at all") << QStringLiteral("食") << QByteArray("?");
         QTest::newRow("outside the basic plane") << QStringLiteral("a😀b") << QByteArray("a?b");
     }
@@ -73,7 +76,8 @@ private slots:
         // A folder in the way of the temporary file makes the write fail before the commit.
         const QString blocked = dir.filePath(QStringLiteral("sub"));
         QVERIFY(QDir().mkpath(blocked + QStringLiteral("/target.txt")));
-        const Status s = TextFile::writeLines(blocked + QStringLiteral("/target.txt"), {QStringLiteral("ny")});
+        const Status s =
+            TextFile::writeLines(blocked + QStringLiteral("/target.txt"), {QStringLiteral("ny")});
         QVERIFY(!s.ok);
         QVERIFY(!s.message.isEmpty());
         QCOMPARE(*TextFile::readLines(path), QStringList{QStringLiteral("gammal")});

@@ -11,7 +11,10 @@
 class FakeFoodLookup : public FoodLookup {
 public:
     void add(FoodRegister reg, const FoodRecord &record) { registers[int(reg)].insert(record.code, record); }
-    void addArticleNumber(const QString &articleNumber, const QString &code) { articles.insert(articleNumber, code); }
+    void addArticleNumber(const QString &articleNumber, const QString &code)
+    {
+        articles.insert(articleNumber, code);
+    }
 
     std::optional<FoundFood> FindFood(const QString &code, LookupChain chain) override
     {
@@ -22,7 +25,10 @@ public:
         }
         return std::nullopt;
     }
-    QString CodeForArticleNumber(const QString &articleNumber) override { return articles.value(articleNumber); }
+    QString CodeForArticleNumber(const QString &articleNumber) override
+    {
+        return articles.value(articleNumber);
+    }
 
 private:
     QHash<QString, FoodRecord> registers[5];
@@ -31,8 +37,9 @@ private:
 
 // A food with the given values per 100 g of protein, fat and carbohydrate and energy from them;
 // every other nutrient is unknown (-1).
-inline FoodRecord makeFood(const QString &code, const QString &name, float protein, float fat, float carbohydrate,
-                           float portionGrams = 100, const QString &unit = QStringLiteral("port"))
+inline FoodRecord makeFood(const QString &code, const QString &name, float protein, float fat,
+                           float carbohydrate, float portionGrams = 100,
+                           const QString &unit = QStringLiteral("port"))
 {
     FoodRecord r;
     r.code = code;

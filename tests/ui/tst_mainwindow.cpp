@@ -88,7 +88,8 @@ private slots:
     void badCatalogueStopsStartUpWithTheFileAndLine()
     {
         TemporaryProgramFolder folder;
-        folder.writeText(QStringLiteral("nvnamn.txt"), {QStringLiteral("15 Energi kJ,0"), QStringLiteral("x5 Fel g,1")});
+        folder.writeText(QStringLiteral("nvnamn.txt"),
+                         {QStringLiteral("15 Energi kJ,0"), QStringLiteral("x5 Fel g,1")});
         ProgramState state;
         TForm1 w(state);
         const Status s = w.FormCreate(folder.path());
@@ -104,8 +105,8 @@ private slots:
         TForm1 w(state);
         QVERIFY(w.FormCreate(folder.path()).ok);
         w.ComboBoxSLVgruppH->clear(); // start-up filled it from the registers
-        w.ComboBoxSLVgruppH->addItems({QStringLiteral("hidden item 0"), QStringLiteral("Bröd"),
-                                       QStringLiteral("Fisk/No"), QString()});
+        w.ComboBoxSLVgruppH->addItems(
+            {QStringLiteral("hidden item 0"), QStringLiteral("Bröd"), QStringLiteral("Fisk/No"), QString()});
         w.BuildVisibleGroupList();
         QCOMPARE(w.ComboBoxSLVgrupp->count(), 2);
         QCOMPARE(w.ComboBoxSLVgrupp->itemText(0), QStringLiteral(" Livsmedelsgrupper"));
@@ -125,7 +126,8 @@ private slots:
         QTest::newRow("No discards") << int(Dialogs::Answer::No) << true << false;
         QTest::newRow("Cancel keeps everything") << int(Dialogs::Answer::Cancel) << false << true;
         // The save command is not available yet; a failed save must not throw the rows away.
-        QTest::newRow("Yes with a failed save keeps everything") << int(Dialogs::Answer::Yes) << false << true;
+        QTest::newRow("Yes with a failed save keeps everything")
+            << int(Dialogs::Answer::Yes) << false << true;
     }
     void newComputationAnswers()
     {
@@ -148,7 +150,8 @@ private slots:
 
         Dialogs::queueAnswer(Dialogs::Answer(answer));
         QCOMPARE(w.NewComputation(), wentAhead);
-        QCOMPARE(Dialogs::shownMessages().first(), QStringLiteral("Vill du spara denna beräkning innan en ny startas?"));
+        QCOMPARE(Dialogs::shownMessages().first(),
+                 QStringLiteral("Vill du spara denna beräkning innan en ny startas?"));
         QCOMPARE(!state.computation->row(2, 1, 1).isEmpty(), rowsKept);
         QCOMPARE(state.app.ComputationChanged, rowsKept);
         QCOMPARE(state.app.ComputationFileName, rowsKept ? QStringLiteral("anna.diet") : QString());
@@ -185,7 +188,8 @@ private slots:
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
         QVERIFY(!state.computation->row(0, 0, 1).isEmpty());
-        QCOMPARE(Dialogs::lastMessage(), QStringLiteral("Vill du spara denna beräkning innan en ny startas?"));
+        QCOMPARE(Dialogs::lastMessage(),
+                 QStringLiteral("Vill du spara denna beräkning innan en ny startas?"));
 
         Dialogs::queueAnswer(Dialogs::Answer::No);
         QVERIFY(w.close());

@@ -5,9 +5,9 @@
 #include "app/ui/StringGrid.h"
 #include "app/ui/TForm1.h"
 #include "app/ui/TFormInst.h"
-#include "norms/ui/TFormNorm.h"
 #include "food/SearchListModel.h"
 #include "food/ui/TFormVisaNv.h"
+#include "norms/ui/TFormNorm.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
 
@@ -20,8 +20,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 int firstFoodLine(const SearchListModel &model)

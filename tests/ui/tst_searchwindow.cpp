@@ -306,9 +306,10 @@ private slots:
             if (a->isVisible())
                 items << a->text();
         // Removing a favourite is offered only while the favourites are listed.
-        QCOMPARE(items,
-                 QStringList({QStringLiteral("Visa näringen per 100g"), QStringLiteral("Lägg denna artikel i favoritlistan"),
-                              QStringLiteral("Produktinfo via www"), QStringLiteral("Visa även artiklar som UTGÅTT")}));
+        QCOMPARE(items, QStringList({QStringLiteral("Visa näringen per 100g"),
+                                     QStringLiteral("Lägg denna artikel i favoritlistan"),
+                                     QStringLiteral("Produktinfo via www"),
+                                     QStringLiteral("Visa även artiklar som UTGÅTT")}));
         QCOMPARE(w.Visanringenper100g1->objectName(), QStringLiteral("Visanringenper100g1"));
         QCOMPARE(w.Artikelnswww1->objectName(), QStringLiteral("Artikelnswww1"));
         w.PopupMenu1->close();

@@ -52,9 +52,9 @@ Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title
     script().shown.append(text);
     if (script().scripted)
         return nextAnswer(Answer::Cancel);
-    const auto b = QMessageBox::information(parent, titleOr(title), text,
-                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                            QMessageBox::Yes);
+    const auto b =
+        QMessageBox::information(parent, titleOr(title), text,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return b == QMessageBox::Yes ? Answer::Yes : b == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
@@ -81,8 +81,8 @@ bool inputText(QWidget *parent, const QString &title, const QString &prompt, QSt
         return true;
     }
     bool ok = false;
-    const QString result = QInputDialog::getText(parent, titleOr(title), prompt,
-                                                 password ? QLineEdit::Password : QLineEdit::Normal, text, &ok);
+    const QString result = QInputDialog::getText(
+        parent, titleOr(title), prompt, password ? QLineEdit::Password : QLineEdit::Normal, text, &ok);
     if (ok)
         text = result;
     return ok;

@@ -5,7 +5,6 @@
 #include "app/StartupConfig.h"
 #include "app/ui/Dialogs.h"
 #include "app/ui/TFormInst.h"
-
 #include "files/FoodLists.h"
 
 #include <QCheckBox>
@@ -115,11 +114,10 @@ void TForm1::BuildVisibleGroupList()
 
 void TForm1::ButtonEnklareClick()
 {
-    static const char *const extended[] = {"ButtonFavoriter", "ButtonSenaste",    "CheckBoxDabas",
-                                           "ButtonVisaSiffror", "Button8",        "ButtonNvPerKg",
-                                           "ButtonFett",        "ButtonEnergiCirkel", "ButtonNv100g",
-                                           "ButtonSalt",        "Button1",        "Button2",
-                                           "ButtonProcent",     "SpeedButton8",   "ButtonGram"};
+    static const char *const extended[] = {
+        "ButtonFavoriter", "ButtonSenaste", "CheckBoxDabas",      "ButtonVisaSiffror", "Button8",
+        "ButtonNvPerKg",   "ButtonFett",    "ButtonEnergiCirkel", "ButtonNv100g",      "ButtonSalt",
+        "Button1",         "Button2",       "ButtonProcent",      "SpeedButton8",      "ButtonGram"};
     static const char *const simpleHidden[] = {"CheckBoxSnabbSok", "ComboBoxFabrikant", "ButtonLivsGrupper",
                                                "ButtonInsulin"};
     auto setShown = [this](const char *name, bool shown) {
@@ -143,7 +141,8 @@ bool TForm1::AskSaveBeforeDiscard()
 {
     if (!state.app.ComputationChanged)
         return true;
-    switch (Dialogs::askYesNoCancel(this, QStringLiteral("Vill du spara denna beräkning innan en ny startas?"))) {
+    switch (
+        Dialogs::askYesNoCancel(this, QStringLiteral("Vill du spara denna beräkning innan en ny startas?"))) {
     case Dialogs::Answer::Yes:
         // Going on after a failed save would throw the user's work away.
         return SaveComputationCommand();

@@ -83,9 +83,9 @@ public:
     QMenu *Vljsprk1 = nullptr;
     std::array<QToolButton *, 9> MealButtons{}; // SpeedButton1..4, 12..16
     QButtonGroup *MealButtonGroup = nullptr;
-    QComboBox *ComboBox1 = nullptr;   // day selector
+    QComboBox *ComboBox1 = nullptr; // day selector
     StringGrid *StringGridMaltid = nullptr;
-    QLineEdit *Edit1 = nullptr;       // search field
+    QLineEdit *Edit1 = nullptr; // search field
     QListView *ListBoxLivs = nullptr;
     SearchListModel *ListBoxLivsModel = nullptr; // visible lines and their twins (ListBoxLivsH)
     QComboBox *ComboBoxSLVgrupp = nullptr;
@@ -275,10 +275,10 @@ public:
     QPushButton *Button1 = nullptr;  // Zoom -
     QPushButton *Button2 = nullptr;  // Zoom +
     QPushButton *ButtonProcent = nullptr;
-    QToolButton *SpeedButton5 = nullptr; // Staplar
-    QToolButton *SpeedButton6 = nullptr; // Energicirklar
-    QToolButton *SpeedButton8 = nullptr; // Saknade värden
-    QToolButton *SpeedButton9 = nullptr; // Måltid
+    QToolButton *SpeedButton5 = nullptr;  // Staplar
+    QToolButton *SpeedButton6 = nullptr;  // Energicirklar
+    QToolButton *SpeedButton8 = nullptr;  // Saknade värden
+    QToolButton *SpeedButton9 = nullptr;  // Måltid
     QToolButton *SpeedButton10 = nullptr; // Dag
     QToolButton *SpeedButton11 = nullptr; // Dagar
     QCheckBox *CheckboxAlkohol = nullptr;

@@ -79,11 +79,13 @@ void TForm1::PaintMealGrid()
         }
         const float count = row.portionGrams <= 0.01f ? 0.0f : row.grams / row.portionGrams;
         StringGridMaltid->SetCells(0, r, row.name.toString());
-        StringGridMaltid->SetCells(1, r, count <= 0.01f ? QStringLiteral("-") : locale.toString(count, 'f', 1));
+        StringGridMaltid->SetCells(1, r,
+                                   count <= 0.01f ? QStringLiteral("-") : locale.toString(count, 'f', 1));
         StringGridMaltid->SetCells(2, r, row.unitText.toString());
         StringGridMaltid->SetCells(3, r,
-                                   row.grams <= 0.01f ? QStringLiteral("-")
-                                                      : locale.toString(row.grams, 'f', row.grams > 9.9f ? 0 : 1));
+                                   row.grams <= 0.01f
+                                       ? QStringLiteral("-")
+                                       : locale.toString(row.grams, 'f', row.grams > 9.9f ? 0 : 1));
         StringGridMaltid->SetCells(4, r, row.timeText.toString());
         // In meal mode each row has the colour of its bar segments.
         const QBrush colour(mealMode ? MealRowColour(r) : QColor(Qt::black));
@@ -103,7 +105,8 @@ void TForm1::PaintMealButtons()
         MealButtons[m]->setFont(f);
         // In day mode each meal's button matches its bar segments.
         QPalette p = MealButtons[m]->palette();
-        p.setColor(QPalette::ButtonText, dayMode ? MealRowColour(m + 1) : palette().color(QPalette::WindowText));
+        p.setColor(QPalette::ButtonText,
+                   dayMode ? MealRowColour(m + 1) : palette().color(QPalette::WindowText));
         MealButtons[m]->setPalette(p);
     }
 }

@@ -25,19 +25,17 @@ const char *const kMealButtonNames[9] = {"SpeedButton1",  "SpeedButton2",  "Spee
 const char *const kMealButtonCaptions[9] = {"Frukost", "Lunch", "Middag", "Mm1", "Mm2",
                                             "Mm3",     "Mm4",   "Mm5",    "Mm6"};
 
-template <typename W>
-W *named(W *widget, const char *name)
+template <typename W> W *named(W *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
-const char *const kHelpText =
-    "Så här gör du:\n"
-    "1. Skriv början av ett livsmedels namn i sökfältet.\n"
-    "2. Dubbelklicka på livsmedlet i listan; det hamnar i den valda måltiden.\n"
-    "3. Skriv antal, gram eller klockslag i måltidstabellen och tryck Enter.\n"
-    "4. Välj måltid med knapparna och dag i listan ovanför tabellen.";
+const char *const kHelpText = "Så här gör du:\n"
+                              "1. Skriv början av ett livsmedels namn i sökfältet.\n"
+                              "2. Dubbelklicka på livsmedlet i listan; det hamnar i den valda måltiden.\n"
+                              "3. Skriv antal, gram eller klockslag i måltidstabellen och tryck Enter.\n"
+                              "4. Välj måltid med knapparna och dag i listan ovanför tabellen.";
 
 } // namespace
 

@@ -364,14 +364,12 @@ void TForm1::LoadDabas()
         problem = QStringLiteral("Livsmedelsregistren är inte öppna.");
     } else {
         QSqlDatabase db = state.registers->database().connection();
-        NameListLoad load = LoadFoodNameList(db, QStringLiteral("dabas"), true,
-                                             [this](int n) {
-                                                 if (n % kDabasProgressStep == 0) {
-                                                     StatusBar1->showMessage(QString::number(n) +
-                                                                             QStringLiteral(" products. Wait!!!"));
-                                                     StatusBar1->repaint(); // the load holds the event loop
-                                                 }
-                                             });
+        NameListLoad load = LoadFoodNameList(db, QStringLiteral("dabas"), true, [this](int n) {
+            if (n % kDabasProgressStep == 0) {
+                StatusBar1->showMessage(QString::number(n) + QStringLiteral(" products. Wait!!!"));
+                StatusBar1->repaint(); // the load holds the event loop
+            }
+        });
         dabas = std::move(load.list);
         if (!load.status)
             problem = load.status.message;

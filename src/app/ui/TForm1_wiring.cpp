@@ -10,12 +10,14 @@ void TForm1::connectFeatures()
     // The search list's right-click menu acts on the food last right-clicked.
     connect(Visanringenper100g1, &QAction::triggered, this,
             [this] { ShowFoodPer100g(state.search.SelectedListCode); });
-    connect(Artikelnswww1, &QAction::triggered, this, [this] { OpenProductInfo(state.search.SelectedListCode); });
+    connect(Artikelnswww1, &QAction::triggered, this,
+            [this] { OpenProductInfo(state.search.SelectedListCode); });
 
     // Favourites: added from any list, removed only while the favourites are shown.
     LggfavoritListan1 = new QAction(QStringLiteral("Lägg denna artikel i favoritlistan"), PopupMenu1);
     LggfavoritListan1->setObjectName(QStringLiteral("LggfavoritListan1"));
-    TabortfavoritListan1 = new QAction(QStringLiteral("Ta bort denna artikel från favoritlistan"), PopupMenu1);
+    TabortfavoritListan1 =
+        new QAction(QStringLiteral("Ta bort denna artikel från favoritlistan"), PopupMenu1);
     TabortfavoritListan1->setObjectName(QStringLiteral("TabortfavoritListan1"));
     PopupMenu1->insertAction(Artikelnswww1, LggfavoritListan1);
     PopupMenu1->insertAction(Artikelnswww1, TabortfavoritListan1);

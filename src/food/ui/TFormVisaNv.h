@@ -20,7 +20,8 @@ public:
 
     // Puts a food's lines (name, empty line, nutrient lines) into the panes and redraws the pies:
     // `shares` are the new food's, `previousShares` those of the food shown before it.
-    void ShowFood(const QStringList &lines, const FoodEnergyShareArray &shares, const FoodEnergyShareArray &previousShares);
+    void ShowFood(const QStringList &lines, const FoodEnergyShareArray &shares,
+                  const FoodEnergyShareArray &previousShares);
 
     // A plain (left) click on the widget hides this window when "Stäng detta fönster
     // automatiskt" is ticked.
