@@ -11,6 +11,7 @@
 #include "support/FakeFoodLookup.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
+#include "support/WindowTestScope.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>
@@ -32,6 +33,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QValueAxis>
+#include <optional>
 
 namespace {
 
@@ -102,13 +104,8 @@ class TestCalcWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden)); }
-    void init()
-    {
-        Dialogs::setScripted(true);
-        Dialogs::clearScript();
-        originalDir = QDir::currentPath();
-    }
-    void cleanup() { QDir::setCurrent(originalDir); }
+    void init() { scope.emplace(); }
+    void cleanup() { scope.reset(); }
 
     void doubleClickAddsOnePortionAndTypedCountSetsGrams()
     {
@@ -591,7 +588,7 @@ private slots:
     }
 
 private:
-    QString originalDir;
+    std::optional<WindowTestScope> scope;
 };
 
 QTEST_MAIN(TestCalcWindow)

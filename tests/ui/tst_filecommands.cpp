@@ -10,6 +10,7 @@
 #include "support/FakeFoodLookup.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
+#include "support/WindowTestScope.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -70,13 +72,8 @@ struct Started {
 class TestFileCommands : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        Dialogs::setScripted(true);
-        Dialogs::clearScript();
-        originalDir = QDir::currentPath();
-    }
-    void cleanup() { QDir::setCurrent(originalDir); }
+    void init() { scope.emplace(); }
+    void cleanup() { scope.reset(); }
 
     void theNormWindowInstallsTheChosenRow()
     {
@@ -346,7 +343,7 @@ private slots:
     }
 
 private:
-    QString originalDir;
+    std::optional<WindowTestScope> scope;
 };
 
 QTEST_MAIN(TestFileCommands)

@@ -4,6 +4,7 @@
 #include "food/ui/TFormVisaNv.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
+#include "support/WindowTestScope.h"
 
 #include <QChartView>
 #include <QCheckBox>
@@ -11,12 +12,13 @@
 #include <QListView>
 #include <QListWidget>
 #include <QTest>
+#include <optional>
 
 // The registers opened by start-up, "Visa näringen per 100g" with its window, and product pages.
 class TestFoodPer100g : public QObject {
     Q_OBJECT
 private:
-    QString originalDir;
+    std::optional<WindowTestScope> scope;
 
     static QStringList lines(QListWidget *list)
     {
@@ -35,13 +37,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        Dialogs::setScripted(true);
-        Dialogs::clearScript();
-        originalDir = QDir::currentPath();
-    }
-    void cleanup() { QDir::setCurrent(originalDir); }
+    void init() { scope.emplace(); }
+    void cleanup() { scope.reset(); }
 
     void startUpOpensTheRegistersAndClosingClosesThem()
     {

@@ -4,6 +4,7 @@
 #include "app/ui/TForm1.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
+#include "support/WindowTestScope.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <optional>
 
 namespace {
 void putFood(ProgramState &s, int day, int meal, int row)
@@ -29,13 +31,8 @@ void putFood(ProgramState &s, int day, int meal, int row)
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        Dialogs::setScripted(true);
-        Dialogs::clearScript();
-        originalDir = QDir::currentPath();
-    }
-    void cleanup() { QDir::setCurrent(originalDir); }
+    void init() { scope.emplace(); }
+    void cleanup() { scope.reset(); }
 
     void startsFromItsProgramFolderWithAnEmptyComputation()
     {
@@ -197,7 +194,7 @@ private slots:
     }
 
 private:
-    QString originalDir;
+    std::optional<WindowTestScope> scope;
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -10,6 +10,7 @@
 #include "norms/ui/TFormNorm.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
+#include "support/WindowTestScope.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -22,6 +23,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 namespace {
 int firstFoodLine(const SearchListModel &model)
@@ -36,13 +38,8 @@ int firstFoodLine(const SearchListModel &model)
 class TestMainWiring : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        Dialogs::setScripted(true);
-        Dialogs::clearScript();
-        originalDir = QDir::currentPath();
-    }
-    void cleanup() { QDir::setCurrent(originalDir); }
+    void init() { scope.emplace(); }
+    void cleanup() { scope.reset(); }
 
     void searchAddShowAndTypeOnTheDeliveredTable()
     {
@@ -150,7 +147,7 @@ private slots:
     }
 
 private:
-    QString originalDir;
+    std::optional<WindowTestScope> scope;
 };
 
 QTEST_MAIN(TestMainWiring)

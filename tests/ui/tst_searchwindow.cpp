@@ -6,6 +6,7 @@
 #include "food/SearchListModel.h"
 #include "support/Screenshot.h"
 #include "support/TestSupport.h"
+#include "support/WindowTestScope.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
@@ -105,13 +107,8 @@ void rightClick(QListView *list, const QPoint &pos)
 class TestSearchWindow : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        Dialogs::setScripted(true);
-        Dialogs::clearScript();
-        originalDir = QDir::currentPath();
-    }
-    void cleanup() { QDir::setCurrent(originalDir); }
+    void init() { scope.emplace(); }
+    void cleanup() { scope.reset(); }
 
     void startUpReadsTheListsAndSearchesOnce()
     {
@@ -427,7 +424,7 @@ private slots:
     }
 
 private:
-    QString originalDir;
+    std::optional<WindowTestScope> scope;
 };
 
 QTEST_MAIN(TestSearchWindow)

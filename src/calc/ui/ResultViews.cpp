@@ -45,6 +45,22 @@ void setNumber(StringGrid *grid, int column, int row, const QString &text)
         it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
+// The meal-grid row selected in the main window, or nothing when it holds no food.
+const MealRow *selectedMealRow(const Computation &comp, int row)
+{
+    const bool valid = row >= 1 && row <= ComputationSize::RowsPerMeal && !comp.currentMeal()[row].isEmpty();
+    return valid ? &comp.currentMeal()[row] : nullptr;
+}
+
+// The selected row's amount of nutrient index j divided by `divisor`; "-" when unknown.
+QString rowAmountText(const MealRow *row, int j, int decimals, double divisor = 1.0)
+{
+    if (!row)
+        return {};
+    return row->nutrients[j] < 0 ? QStringLiteral("-")
+                                 : ViewNumber(row->nutrients[j] * row->grams / 100.0 / divisor, decimals);
+}
+
 StringGrid *makeGrid(QWidget *parent, int columns)
 {
     auto *grid = new StringGrid(columns, Nutrient::Count + 1, parent);
@@ -78,10 +94,7 @@ void TFormsiffror::fill(const ProgramState &state, const ResultViewContext &cont
 {
     const Computation &comp = *state.computation;
     const CalculationResults &res = *state.results;
-    const MealRow *row = context.selectedRow >= 1 && context.selectedRow <= ComputationSize::RowsPerMeal &&
-                                 !comp.currentMeal()[context.selectedRow].isEmpty()
-                             ? &comp.currentMeal()[context.selectedRow]
-                             : nullptr;
+    const MealRow *row = selectedMealRow(comp, context.selectedRow);
     StringGrid1->SetCells(1, 0,
                           row ? row->name.toString() + QStringLiteral("  ") + context.gramsText +
                                     QStringLiteral(" gram")
@@ -95,11 +108,7 @@ void TFormsiffror::fill(const ProgramState &state, const ResultViewContext &cont
         const int j = Nutrient::index(n);
         const int dec = state.catalogue.Decimals[n];
         StringGrid1->SetCells(0, line, state.catalogue.DisplayName[n]);
-        QString rowText;
-        if (row)
-            rowText = row->nutrients[j] < 0 ? QStringLiteral("-")
-                                            : ViewNumber(row->nutrients[j] * row->grams / 100.0, dec);
-        setNumber(StringGrid1, 1, line, rowText);
+        setNumber(StringGrid1, 1, line, rowAmountText(row, j, dec));
         setNumber(StringGrid1, 2, line, ViewNumber(res.MealSums[d][m][j], dec, 6));
         setNumber(StringGrid1, 3, line, ViewNumber(res.DaySums[d][j], dec, 6));
         const float norm = state.norm.values[j];
@@ -135,10 +144,7 @@ void TFormNvPerKg::fill(const ProgramState &state, const ResultViewContext &cont
         return;
     const Computation &comp = *state.computation;
     const CalculationResults &res = *state.results;
-    const MealRow *row = context.selectedRow >= 1 && context.selectedRow <= ComputationSize::RowsPerMeal &&
-                                 !comp.currentMeal()[context.selectedRow].isEmpty()
-                             ? &comp.currentMeal()[context.selectedRow]
-                             : nullptr;
+    const MealRow *row = selectedMealRow(comp, context.selectedRow);
     StringGrid1->SetCells(1, 0, row ? row->name.toString() : QString());
     StringGrid1->SetCells(2, 0, state.app.CurrentMealTitle);
     StringGrid1->SetCells(3, 0, context.dayText);
@@ -148,11 +154,7 @@ void TFormNvPerKg::fill(const ProgramState &state, const ResultViewContext &cont
         const int j = Nutrient::index(n);
         const int dec = state.catalogue.Decimals[n];
         StringGrid1->SetCells(0, line, state.catalogue.DisplayName[n]);
-        QString rowText;
-        if (row)
-            rowText = row->nutrients[j] < 0 ? QStringLiteral("-")
-                                            : ViewNumber(row->nutrients[j] * row->grams / 100.0 / kg, dec);
-        setNumber(StringGrid1, 1, line, rowText);
+        setNumber(StringGrid1, 1, line, rowAmountText(row, j, dec, kg));
         setNumber(StringGrid1, 2, line, ViewNumber(res.MealSums[d][m][j] / kg, dec));
         setNumber(StringGrid1, 3, line, ViewNumber(res.DaySums[d][j] / kg, dec));
         setNumber(StringGrid1, 4, line, ViewNumber(res.PeriodAverage[j] / kg, dec, 6));
@@ -223,12 +225,11 @@ TFormEnergiCirkel::TFormEnergiCirkel(QWidget *parent)
 
 void TFormEnergiCirkel::fill(const ProgramState &state, int row)
 {
-    const Computation &comp = *state.computation;
-    const bool valid = row >= 1 && row <= ComputationSize::RowsPerMeal && !comp.currentMeal()[row].isEmpty();
-    Chart1->chart()->setTitle(valid ? comp.currentMeal()[row].name.toString() : QString());
+    const MealRow *selected = selectedMealRow(*state.computation, row);
+    Chart1->chart()->setTitle(selected ? selected->name.toString() : QString());
     EnergyShares shares{};
-    if (valid) {
-        NutrientVector per100g = comp.currentMeal()[row].nutrients;
+    if (selected) {
+        NutrientVector per100g = selected->nutrients;
         for (float &v : per100g)
             v = v < 0 ? 0 : v;
         shares = ComputeEnergyShares(per100g, state.app.AlcoholFactor, false);
