@@ -1,8 +1,12 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages the build needs (only
 # those that are missing) and configures and builds one build folder.
 
-VELMORA_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6sql6-sqlite
-                  libxlsxwriter-dev libgl1-mesa-dev xvfb xauth fonts-dejavu-core python3)
+# Installed without "Recommends", so every package the build links against is named here:
+# Qt Charts needs Qt's OpenGL module (libqt6opengl6-dev), the Swedish collation links SQLite
+# itself (libsqlite3-dev), and libxlsxwriter's pkg-config file asks for zlib (zlib1g-dev).
+VELMORA_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+                  libqt6sql6-sqlite libsqlite3-dev libxlsxwriter-dev zlib1g-dev libgl1-mesa-dev
+                  xvfb xauth fonts-dejavu-core python3)
 
 install_missing_packages() {
     local missing=()
