@@ -44,7 +44,7 @@ struct Fixture {
     void editedComputation()
     {
         put(0, 0, 1, QStringLiteral("101"), 250);
-        put(4, 2, 3, QStringLiteral("2208"), 60);
+        put(4, 2, 1, QStringLiteral("2208"), 60);
         state.computation->InfoText = QStringLiteral("Intervju 3 maj\nandra raden");
         state.computation->DayNames[1] = QStringLiteral("Tisdag");
         state.files.DayNamesSet = true;
@@ -127,8 +127,8 @@ private slots:
         const Computation &c = *next.state.computation;
         QCOMPARE(c.row(0, 0, 1).name.toString(), QStringLiteral("Mjölk"));
         QCOMPARE(c.row(0, 0, 1).grams, 250.0f);
-        QCOMPARE(c.row(4, 2, 3).name.toString(), QStringLiteral("Bröd"));
-        QCOMPARE(c.row(4, 2, 3).grams, 60.0f);
+        QCOMPARE(c.row(4, 2, 1).name.toString(), QStringLiteral("Bröd"));
+        QCOMPARE(c.row(4, 2, 1).grams, 60.0f);
         QCOMPARE(c.InfoText, QStringLiteral("Intervju 3 maj\nandra raden"));
         QCOMPARE(c.DayNames[1], QStringLiteral("Tisdag"));
         QVERIFY(next.state.settings.WholeDayMode);
