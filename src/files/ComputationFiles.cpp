@@ -22,25 +22,34 @@ void RememberEarlier(ProgramState &state, const QString &fileName)
 
 SaveOutcome Save(ProgramState &state, const QString &chosenName, const QString &dateText)
 {
-    SaveOutcome out;
     const QString f = CompanionPath(chosenName, QStringLiteral(".diet"));
-    out.fileName = f;
     RememberEarlier(state, f);
-    Computation &c = *state.computation;
+    SaveOutcome out = WriteFiles(state, f, dateText);
+    if (out.saved) {
+        state.app.ComputationFileName = f;
+        state.app.ComputationChanged = false;
+    }
+    return out;
+}
+
+SaveOutcome WriteFiles(const ProgramState &state, const QString &dietFile, const QString &dateText,
+                       bool allDayNames)
+{
+    SaveOutcome out;
+    const QString &f = dietFile;
+    out.fileName = f;
+    const Computation &c = *state.computation;
 
     if (!c.InfoText.isEmpty())
         if (!TextFile::writeLines(CompanionPath(f, QStringLiteral(".txt")), c.InfoText.split(u'\n')))
             out.messages.append(QStringLiteral("Kan ej spara anteckningarna."));
 
-    if (Status s = ComputationFile::Write(f, c, state.settings.WholeDayMode, state.diabetes, dateText)) {
+    if (Status s = ComputationFile::Write(f, c, state.settings.WholeDayMode, state.diabetes, dateText))
         out.saved = true;
-        state.app.ComputationFileName = f;
-        state.app.ComputationChanged = false;
-    } else {
+    else
         out.messages.append(ComputationFile::saveFailed());
-    }
 
-    if (state.files.DayNamesSet) {
+    if (state.files.DayNamesSet || allDayNames) {
         QStringList names;
         for (const QString &name : c.DayNames)
             names.append(QString(name).replace(u'\n', u' ').replace(u'\r', u' ')); // one line each
@@ -55,9 +64,14 @@ SaveOutcome Save(ProgramState &state, const QString &chosenName, const QString &
 
 OpenOutcome Open(ProgramState &state, const QString &fileName)
 {
+    RememberEarlier(state, fileName);
+    return Read(state, fileName);
+}
+
+OpenOutcome Read(ProgramState &state, const QString &fileName)
+{
     OpenOutcome out;
     Computation &c = *state.computation;
-    RememberEarlier(state, fileName);
 
     if (auto notes = TextFile::readLines(CompanionPath(fileName, QStringLiteral(".txt"))))
         c.InfoText = notes->join(u'\n');

@@ -25,6 +25,12 @@ struct SaveOutcome {
 // Computation is marked unchanged and its file name is the saved one.
 SaveOutcome Save(ProgramState &state, const QString &chosenName, const QString &dateText);
 
+// Writes the files a save writes to `dietFile` (a ".diet" name) and changes nothing in the
+// state: not the file name, the list of earlier Computations or the changed flag. The day
+// names are written when set in this run or when `allDayNames` asks for them.
+SaveOutcome WriteFiles(const ProgramState &state, const QString &dietFile, const QString &dateText,
+                       bool allDayNames = false);
+
 struct OpenOutcome {
     bool opened = false; // the ".diet" file read without a fault
     bool oldLayout = false;
@@ -37,6 +43,9 @@ struct OpenOutcome {
 // ".norm", the ideal energy distribution from the norm, then the ".diet" file in the layout its
 // first line tells. Rows read before a fault stay. Needs state.foods.
 OpenOutcome Open(ProgramState &state, const QString &fileName);
+
+// What Open reads, without putting the file in the list of earlier Computations.
+OpenOutcome Read(ProgramState &state, const QString &fileName);
 
 // Empties the four meal-type lists and fills them from every filled row, as after an open.
 void RebuildMealTypeLists(ProgramState &state);

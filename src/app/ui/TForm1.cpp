@@ -24,6 +24,7 @@ TForm1::TForm1(ProgramState &programState, QWidget *parent)
     connectFeatures();
 
     buildFileControls();
+    buildRecoveryCopy();
 }
 
 Status TForm1::FormCreate(const QString &programDir)
@@ -83,6 +84,9 @@ Status TForm1::FormCreate(const QString &programDir)
 
     // The first search, so that the list is not empty when the window opens.
     StartSearchList();
+
+    // Last, with the registers, the norm and the settings in place: work a crash left unsaved.
+    OfferRecoveryCopy();
     return Status::success();
 }
 
@@ -141,6 +145,8 @@ bool TForm1::AskSaveBeforeDiscard()
 {
     if (!state.app.ComputationChanged)
         return true;
+    // Whatever the answer, the work is on disk before the question can discard it.
+    writeRecoveryCopy();
     switch (
         Dialogs::askYesNoCancel(this, QStringLiteral("Vill du spara denna beräkning innan en ny startas?"))) {
     case Dialogs::Answer::Yes:
@@ -162,6 +168,7 @@ bool TForm1::FormClose()
 {
     if (!AskSaveBeforeDiscard())
         return false;
+    discardRecoveryCopy();
     FoodLists::StoreLists(state, state.app.ProgramDirectory);
     CloseFoodRegisters();
     return true;

@@ -239,6 +239,26 @@ private:
     Status OpenFoodRegisters(const QString &dir);
     void CloseFoodRegisters();
 
+    // --- Recovery copy of the unsaved Computation (TForm1_recovery.cpp) ---
+public:
+    // Writes the recovery copy this long after a change (30 s; tests shorten it).
+    void setRecoveryInterval(int milliseconds);
+    QTimer *recoveryTimer = nullptr;
+
+private:
+    void buildRecoveryCopy();
+    // End of start-up: offers a copy left by a run that ended without saving, then keeps copies.
+    void OfferRecoveryCopy();
+    // After a change: starts the timer of the next copy (not restarted by further changes).
+    void scheduleRecoveryCopy();
+    // Writes the copy now when the Computation has unsaved changes (timer, or before a question).
+    void writeRecoveryCopy();
+    // The Computation was saved or deliberately discarded: its copy goes.
+    void discardRecoveryCopy();
+    // No copy is written or removed before start-up has offered the one a crash left.
+    bool recoveryArmed = false;
+    bool recoveryFailureShown = false;
+
     // --- Registration and calculation (TForm1_editing.cpp, TForm1_charts.cpp) ---
 public:
     // Recomputes every result and repaints the main window and the open result views.

@@ -245,6 +245,7 @@ void TForm1::Recalculate()
     FillCharts();
     UpdateCaption();
     PaintMealButtons();
+    scheduleRecoveryCopy();
 }
 
 void TForm1::refreshDaySelector()

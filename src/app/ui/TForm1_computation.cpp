@@ -14,6 +14,7 @@ bool TForm1::NewComputation()
 {
     if (!AskSaveBeforeDiscard())
         return false;
+    discardRecoveryCopy();
     state.app.ComputationFileName.clear();
     state.app.ComputationChanged = false;
     ClearComputation(*state.computation, !state.app.StartingUp);

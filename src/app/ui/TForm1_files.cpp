@@ -183,8 +183,10 @@ bool TForm1::SaveComputation()
     ListBoxTidigareFiler->clear();
     ListBoxTidigareFiler->addItem(kListCloseItem);
     ListBoxTidigareFiler->addItems(state.files.EarlierComputations);
-    if (outcome.saved)
+    if (outcome.saved) {
+        discardRecoveryCopy();
         setWindowTitle(outcome.fileName + QStringLiteral("   ") + state.norm.NormCaption);
+    }
     for (const QString &message : outcome.messages)
         Dialogs::information(this, message);
     return outcome.saved;
