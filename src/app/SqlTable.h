@@ -47,6 +47,9 @@ public:
 
     const QString &tableName() const { return table; }
     QSqlDatabase database() const { return db; }
+    // Grows with every row this table object writes or deletes, so that a copy of the table's
+    // rows kept elsewhere can tell that it is stale.
+    quint64 changeCount() const { return generation; }
 
     // --- Indexes ---
     // The names setIndex accepts: "" for the primary key, then the named indexes. An index

@@ -1,52 +1,10 @@
 #include "food/FoodRegisters.h"
 
-#include "app/NumberText.h"
 #include "food/RegisterLayout.h"
-
-namespace {
-
-// A number field: NULL or empty text is unknown; a stored number is taken as it is, text goes
-// through TextToNumber.
-float numberOf(const QVariant &v, float unknown)
-{
-    if (v.isNull())
-        return unknown;
-    switch (v.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-        return v.toFloat();
-    default:
-        break;
-    }
-    const QString text = v.toString();
-    if (text.trimmed().isEmpty())
-        return unknown;
-    return TextToNumber(text);
-}
-
-} // namespace
 
 FoodRecord ReadFoodRecord(const SqlTable &t)
 {
-    FoodRecord r;
-    r.code = t.text(RegisterLayout::CodePosition);
-    r.name = t.text(QStringLiteral("Livsmedel"));
-    r.unit = t.text(QStringLiteral("Enhet"));
-    r.portionGrams = numberOf(t.value(QStringLiteral("Portionsstorlek")), 0);
-    r.kgPrice = TextToNumber(t.text(QStringLiteral("kgpris")));
-    for (int u = 0; u < 4; ++u) {
-        r.unitNames[u] = t.text(QStringLiteral("enhet%1").arg(u + 1));
-        r.unitGrams[u] = numberOf(t.value(QStringLiteral("port%1").arg(u + 1)), 0);
-    }
-    r.wastePercent = numberOf(t.value(RegisterLayout::WastePosition), 0);
-    r.extraText = t.text(QStringLiteral("extrastring"));
-    r.www = t.text(QStringLiteral("www"));
-    r.group = t.text(QStringLiteral("Grupp1"));
-    for (int n = Nutrient::First; n <= Nutrient::Last; ++n)
-        r.nutrients[Nutrient::index(n)] = numberOf(t.value(n), -1);
-    return r;
+    return FoodRecordFromFields([&t](int position) { return t.value(position); });
 }
 
 FoodRegisters::FoodRegisters()
@@ -133,29 +91,39 @@ Status FoodRegisters::openTablesOrClose()
 void FoodRegisters::close()
 {
     opened = false;
+    for (FoodIndex &index : indexes)
+        index.clear();
     // The tables' queries must be gone before the connection is.
     for (auto &t : tables)
         t = std::make_unique<SqlTable>();
     db.close();
 }
 
-std::optional<FoundFood> FoodRegisters::findIn(FoodRegister reg, const QString &code)
+const FoodIndex *FoodRegisters::indexOf(FoodRegister reg)
 {
-    SqlTable &t = table(reg);
-    if (!t.activeIndex().isEmpty()) {
-        if (Status s = t.setIndex(QString()); !s) {
-            error = s.message;
-            return std::nullopt;
-        }
+    FoodIndex &index = indexes[int(reg)];
+    const SqlTable &t = table(reg);
+    if (index.isLoaded() && index.loadedAtChange == t.changeCount())
+        return &index;
+    if (Status s = index.load(db.connection(), t.tableName(), reg == FoodRegister::Brasol100); !s) {
+        error = s.message;
+        return nullptr;
     }
-    const Result<bool> found = t.findKey(code);
-    if (!found) {
-        error = found.message;
-        return std::nullopt;
-    }
-    if (!*found)
-        return std::nullopt;
-    return FoundFood{reg, ReadFoodRecord(t)};
+    index.loadedAtChange = t.changeCount();
+    return &index;
+}
+
+void FoodRegisters::registerChanged(FoodRegister reg)
+{
+    indexes[int(reg)].clear();
+}
+
+const FoodRecord *FoodRegisters::find(FoodRegister reg, const QString &code)
+{
+    if (!opened)
+        return nullptr;
+    const FoodIndex *index = indexOf(reg);
+    return index ? index->find(code) : nullptr;
 }
 
 std::optional<FoundFood> FoodRegisters::FindFood(const QString &code, LookupChain chain)
@@ -164,8 +132,8 @@ std::optional<FoundFood> FoodRegisters::FindFood(const QString &code, LookupChai
     if (!opened)
         return std::nullopt;
     for (FoodRegister reg : chainOf(chain)) {
-        if (auto hit = findIn(reg, code))
-            return hit;
+        if (const FoodRecord *food = find(reg, code))
+            return FoundFood{reg, *food};
     }
     return std::nullopt;
 }
@@ -178,8 +146,8 @@ QList<FoundFood> FoodRegisters::FindFoodInEach(const QString &code)
         return hits;
     for (FoodRegister reg :
          {FoodRegister::Brasol100, FoodRegister::Dabas, FoodRegister::Egna, FoodRegister::Brasol2005}) {
-        if (auto hit = findIn(reg, code))
-            hits.append(*hit);
+        if (const FoodRecord *food = find(reg, code))
+            hits.append(FoundFood{reg, *food});
     }
     return hits;
 }
@@ -189,19 +157,6 @@ QString FoodRegisters::CodeForArticleNumber(const QString &articleNumber)
     error.clear();
     if (!opened || articleNumber.isEmpty())
         return {};
-    SqlTable &t = table(FoodRegister::Brasol100);
-    QString code;
-    if (Status s = t.setIndex(QStringLiteral("grossartnr")); !s) {
-        error = s.message;
-        return {};
-    }
-    const Result<bool> found = t.findKey(articleNumber);
-    if (!found)
-        error = found.message;
-    else if (*found)
-        code = t.text(RegisterLayout::CodePosition);
-    // Every other use of the table expects the primary index.
-    if (Status s = t.setIndex(QString()); !s)
-        error = s.message;
-    return code;
+    const FoodIndex *index = indexOf(FoodRegister::Brasol100);
+    return index ? index->codeForArticleNumber(articleNumber) : QString();
 }

@@ -2,6 +2,7 @@
 
 #include "app/RegisterDatabase.h"
 #include "app/SqlTable.h"
+#include "food/FoodIndex.h"
 #include "food/FoodLookup.h"
 
 #include <QList>
@@ -14,6 +15,9 @@
 FoodRecord ReadFoodRecord(const SqlTable &table);
 
 // The food registers on the program's register database: every food code is resolved here.
+// Lookups answer from an in-memory copy of each register (FoodIndex), read on its first lookup
+// and read again after the register's SqlTable has written to it. Whoever changes a register
+// another way (a QSqlTableModel grid, a bulk load) calls registerChanged.
 class FoodRegisters : public FoodLookup {
 public:
     FoodRegisters();
@@ -25,8 +29,10 @@ public:
     void close();
     bool isOpen() const { return opened; }
 
-    // The first register of the chain that holds the code wins; that table is left on the row.
+    // The first register of the chain that holds the code wins.
     std::optional<FoundFood> FindFood(const QString &code, LookupChain chain) override;
+    // The register's food with this code, or nullptr (valid until the register changes).
+    const FoodRecord *find(FoodRegister reg, const QString &code);
     QString CodeForArticleNumber(const QString &articleNumber) override;
 
     // The recipe browsers' preview consults brasol100, dabas, egna and brasol2005 in turn and
@@ -37,6 +43,8 @@ public:
     const QString &lastError() const { return error; }
 
     SqlTable &table(FoodRegister reg) { return *tables[int(reg)]; }
+    // The register was changed without its SqlTable: its in-memory copy is read again.
+    void registerChanged(FoodRegister reg);
     RegisterDatabase &database() { return db; }
 
     static QString tableName(FoodRegister reg);
@@ -44,10 +52,11 @@ public:
 
 private:
     Status openTablesOrClose();
-    std::optional<FoundFood> findIn(FoodRegister reg, const QString &code);
+    const FoodIndex *indexOf(FoodRegister reg);
 
     RegisterDatabase db;
     std::array<std::unique_ptr<SqlTable>, 5> tables;
+    std::array<FoodIndex, 5> indexes;
     bool opened = false;
     QString error;
 };
