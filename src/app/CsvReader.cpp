@@ -75,14 +75,20 @@ Result<QList<QStringList>> readFile(const QString &path, QChar separator)
     if (!f.open(QIODevice::ReadOnly))
         return Result<QList<QStringList>>::failure(
             QStringLiteral("Kan ej läsa %1: %2").arg(path, f.errorString()));
-    const QByteArray bytes = f.readAll();
-    QStringDecoder decode(QStringDecoder::Utf8);
+    return parseUtf8(f.readAll(), separator, path);
+}
+
+Result<QList<QStringList>> parseUtf8(const QByteArray &bytes, QChar separator, const QString &name)
+{
+    // Stateless: the bytes are the whole file, so a sequence still open at their end is an
+    // error, not something to wait for.
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decode(bytes);
     if (decode.hasError())
-        return Result<QList<QStringList>>::failure(QStringLiteral("%1 är inte UTF-8-text").arg(path));
+        return Result<QList<QStringList>>::failure(QStringLiteral("%1 är inte UTF-8-text").arg(name));
     auto result = parse(text, separator);
     if (!result)
-        return Result<QList<QStringList>>::failure(QStringLiteral("%1: %2").arg(path, result.message));
+        return Result<QList<QStringList>>::failure(QStringLiteral("%1: %2").arg(name, result.message));
     return result;
 }
 

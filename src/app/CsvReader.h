@@ -11,6 +11,9 @@
 namespace Csv {
 
 Result<QList<QStringList>> parse(const QString &text, QChar separator);
+// The bytes of a file called `name` (used in the messages): refused unless wholly UTF-8, a
+// character cut off at the end included.
+Result<QList<QStringList>> parseUtf8(const QByteArray &bytes, QChar separator, const QString &name);
 Result<QList<QStringList>> readFile(const QString &path, QChar separator);
 
 } // namespace Csv

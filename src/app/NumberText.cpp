@@ -1,6 +1,8 @@
 #include "app/NumberText.h"
 
 #include <QLocale>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -60,7 +62,11 @@ float TextToNumber(const QString &text)
         return 0.0f;
     bool ok = false;
     const double value = QLocale::c().toDouble(s, &ok);
-    return ok ? static_cast<float>(value) : 0.0f;
+    // Beyond the range of a float the number would become infinity and poison every sum it
+    // enters; such text is no number the program can use.
+    if (!ok || !std::isfinite(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
+        return 0.0f;
+    return static_cast<float>(value);
 }
 
 QString PointToComma(const QString &text)

@@ -10,15 +10,25 @@ QString fileName()
     return QStringLiteral("velmora.para");
 }
 
+TextFile::Limits limits()
+{
+    return {64 * 1024, 1000, 0};
+}
+
 Result<QStringList> read(const QString &path)
 {
-    auto lines = TextFile::readLines(path);
+    auto lines = TextFile::readLines(path, limits());
     if (!lines)
         return Result<QStringList>::failure(lines.message);
-    QStringList cells = lines->mid(0, LineCount);
+    return Result<QStringList>::success(cellsOf(*lines));
+}
+
+QStringList cellsOf(const QStringList &lines)
+{
+    QStringList cells = lines.mid(0, LineCount);
     while (cells.size() < LineCount)
         cells << QString();
-    return Result<QStringList>::success(cells);
+    return cells;
 }
 
 Status write(const QString &path, const QStringList &cells)

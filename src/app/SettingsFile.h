@@ -2,6 +2,7 @@
 
 #include "app/MealSettings.h"
 #include "app/Result.h"
+#include "app/TextFile.h"
 
 #include <QStringList>
 
@@ -14,8 +15,14 @@ constexpr int LineCount = 15;
 
 QString fileName();
 
+// How much of a file is taken for velmora.para: 15 short lines, with room for comments.
+TextFile::Limits limits();
+
 // The 15 cell texts; a shorter file gives empty texts for the missing lines.
 Result<QStringList> read(const QString &path);
+
+// The 15 cell texts of the file's lines.
+QStringList cellsOf(const QStringList &lines);
 
 // Writes the 15 texts atomically.
 Status write(const QString &path, const QStringList &cells);

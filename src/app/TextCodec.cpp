@@ -1,6 +1,7 @@
 #include "app/TextCodec.h"
 
 #include <QHash>
+#include <algorithm>
 
 namespace {
 
@@ -90,9 +91,14 @@ QByteArray encodeChar(QChar c)
 
 QByteArray encode(const QString &text)
 {
+    return encode(text, -1);
+}
+
+QByteArray encode(const QString &text, qsizetype maxBytes)
+{
     QByteArray out;
-    out.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
+    out.reserve(maxBytes >= 0 ? std::min(text.size(), maxBytes) : text.size());
+    for (qsizetype i = 0; i < text.size() && (maxBytes < 0 || out.size() < maxBytes); ++i) {
         const QChar c = text.at(i);
         if (c.isHighSurrogate() && i + 1 < text.size()) {
             ++i; // a character outside the basic plane: no readable form

@@ -16,6 +16,10 @@ QString decode(const char *bytes, int length);
 // a character with no such form becomes "?".
 QByteArray encode(const QString &text);
 
+// The first bytes of encode(text), at least `maxBytes` of them when the text gives that many:
+// encodes only what a fixed-size field can keep.
+QByteArray encode(const QString &text, qsizetype maxBytes);
+
 // The same as encode, for one character.
 QByteArray encodeChar(QChar c);
 

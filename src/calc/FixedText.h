@@ -13,10 +13,11 @@ template <int N> struct FixedText {
     std::uint8_t length = 0;
     char chars[N] = {};
 
-    // Cut to N characters (after encoding), as texts copied into fixed records are.
+    // Cut to N characters (after encoding), as texts copied into fixed records are. Only the
+    // characters that can fit are encoded, so a long text costs no more than a short one.
     void assign(const QString &text)
     {
-        const QByteArray bytes = TextCodec::encode(text);
+        const QByteArray bytes = TextCodec::encode(text, N);
         length = static_cast<std::uint8_t>(bytes.size() < N ? bytes.size() : N);
         std::memcpy(chars, bytes.constData(), length);
     }

@@ -225,19 +225,22 @@ Status Write(const QString &path, const Computation &computation, bool wholeDayM
     return Status::success();
 }
 
-Result<QStringList> ReadLines(const QString &path)
+TextFile::Limits FileLimits()
 {
+    return {MaxFileBytes, MaxLines, MaxLineLength};
+}
+
+Status ReadLines(const QString &path, QStringList &lines)
+{
+    lines.clear();
     const QFileInfo info(path);
     if (!info.isFile())
-        return Result<QStringList>::failure(openFailed() + u'\n' +
-                                            QStringLiteral("Filen %1 finns inte").arg(path));
+        return damaged(QStringLiteral("Filen %1 finns inte").arg(path));
     if (info.size() > MaxFileBytes)
-        return Result<QStringList>::failure(
-            openFailed() + u'\n' + QStringLiteral("Filen %1 är för stor för en beräkning").arg(path));
-    auto lines = TextFile::readLines(path);
-    if (!lines)
-        return Result<QStringList>::failure(openFailed() + u'\n' + lines.message);
-    return lines;
+        return damaged(QStringLiteral("Filen %1 är för stor för en beräkning").arg(path));
+    if (Status s = TextFile::readLines(path, FileLimits(), lines); !s)
+        return damaged(s.message);
+    return Status::success();
 }
 
 bool IsOldLayout(const QStringList &lines, bool &ok)

@@ -2,6 +2,7 @@
 
 #include "app/MealSettings.h"
 #include "app/Result.h"
+#include "app/TextFile.h"
 #include "calc/Computation.h"
 #include "diabetes/DiabetesEntries.h"
 #include "food/FoodLookup.h"
@@ -19,6 +20,11 @@ constexpr int OldLayoutRows = 30;
 // A Computation file of this program is a few megabytes at most; anything far larger is not one.
 constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 constexpr int MaxLineLength = 2000;
+// A full Computation: the header, a code and an amounts line for each of the 21 x 9 x 199 rows,
+// the meal terminators and at most 2 x 21 x 20 + 34 diabetes lines, 76,297 lines in all. The
+// bytes alone do not bound the memory (a file of line ends is millions of empty lines), so the
+// reader also stops at this many lines.
+constexpr int MaxLines = 100000;
 
 inline QString saveFailed()
 {
@@ -54,8 +60,13 @@ struct Target {
     FoodLookup &foods;
 };
 
-// Reads the file's lines, refusing what cannot be a Computation file (too large, unreadable).
-Result<QStringList> ReadLines(const QString &path);
+// Reads the file's lines, refusing what cannot be a Computation file (missing, unreadable, too
+// large, too many lines, a line longer than MaxLineLength). The lines before a fault stay in
+// `lines`, so that the rows they hold can be kept.
+Status ReadLines(const QString &path, QStringList &lines);
+
+// The limits of the reader above, for every reader of a Computation file's lines.
+TextFile::Limits FileLimits();
 
 // True when line 1 is the number 0: the oldest layout. A line 1 that is no whole number is
 // neither layout (`ok` false).

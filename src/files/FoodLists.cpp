@@ -11,14 +11,28 @@ namespace FoodLists {
 
 namespace {
 
-void readPairs(const QString &path, FoodPairList &list)
+// Thousands of favourites at most, and 51 earlier Computations.
+const TextFile::Limits listLimits{2 * 1024 * 1024, 20000, 0};
+
+// The lines of the file, or nothing; a missing file is no fault, as every list starts so.
+QStringList readList(const QString &path, QStringList &faults)
 {
-    auto lines = TextFile::readLines(path);
-    if (!lines)
-        return;
-    for (qsizetype i = 0; i + 1 < lines->size(); i += 2) {
-        list.shown.append(lines->at(i));
-        list.twins.append(lines->at(i + 1));
+    if (!QFileInfo::exists(path))
+        return {};
+    auto lines = TextFile::readLines(path, listLimits);
+    if (!lines) {
+        faults.append(lines.message);
+        return {};
+    }
+    return *lines;
+}
+
+void readPairs(const QString &path, FoodPairList &list, QStringList &faults)
+{
+    const QStringList lines = readList(path, faults);
+    for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
+        list.shown.append(lines.at(i));
+        list.twins.append(lines.at(i + 1));
     }
 }
 
@@ -37,20 +51,21 @@ QString earlierComputationsPath(const QString &dir)
 
 } // namespace
 
-void LoadLists(ProgramState &state, const QString &programDirectory)
+QStringList LoadLists(ProgramState &state, const QString &programDirectory)
 {
+    QStringList faults;
     const QDir dir(programDirectory);
     state.files.favourites.clear();
-    readPairs(dir.filePath(QString::fromLatin1(FavouritesFile)), state.files.favourites);
+    readPairs(dir.filePath(QString::fromLatin1(FavouritesFile)), state.files.favourites, faults);
     state.app.ProgramDirectory = programDirectory;
     state.files.EarlierComputations.clear();
-    if (auto lines = TextFile::readLines(earlierComputationsPath(programDirectory)))
-        for (const QString &line : *lines)
-            if (!line.isEmpty())
-                state.files.EarlierComputations.append(line);
+    for (const QString &line : readList(earlierComputationsPath(programDirectory), faults))
+        if (!line.isEmpty())
+            state.files.EarlierComputations.append(line);
     state.search.ListMode = QStringLiteral("senaste");
     state.recent.all.clear();
-    readPairs(dir.filePath(QString::fromLatin1(RecentFoodsFile)), state.recent.all);
+    readPairs(dir.filePath(QString::fromLatin1(RecentFoodsFile)), state.recent.all, faults);
+    return faults;
 }
 
 void StoreLists(const ProgramState &state, const QString &programDirectory)

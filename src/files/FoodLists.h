@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 struct ProgramState;
 
@@ -13,8 +14,10 @@ constexpr const char *RecentFoodsFile = "senaste.txt";
 constexpr const char *EarlierComputationsFile = "senasteFiler.txt";
 
 // Start-up: favourites, earlier Computations and recent foods from the program folder. Missing or
-// damaged files leave what could be read.
-void LoadLists(ProgramState &state, const QString &programDirectory);
+// damaged files leave what could be read; a file that exists but cannot be read, or is far
+// larger than such a list (over 2 MB or 20,000 lines), is left out. Returns a message for each
+// file left out.
+QStringList LoadLists(ProgramState &state, const QString &programDirectory);
 
 // Closing: the favourites (when there are any) and at most 51 earlier Computations. Errors are
 // ignored, as the user can do nothing about them while the program ends.

@@ -3,6 +3,7 @@
 #include "app/TextFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <utility>
 
 namespace {
@@ -62,12 +63,49 @@ Result<NutrientCatalogue> ParseNutrientCatalogue(const QStringList &lines, const
     return Result<NutrientCatalogue>::success(std::move(catalogue));
 }
 
+QList<int> MissingNutrientNumbers(const NutrientCatalogue &catalogue)
+{
+    // A parsed line always gives a display name: the text before its comma holds at least the
+    // blank between name and unit.
+    QList<int> missing;
+    for (int n = Nutrient::First; n <= Nutrient::Last; ++n)
+        if (catalogue.DisplayName[n].isEmpty())
+            missing.append(n);
+    return missing;
+}
+
+Result<NutrientCatalogue> ReadNutrientCatalogue(const QStringList &lines, const QString &fileName)
+{
+    auto catalogue = ParseNutrientCatalogue(lines, fileName);
+    if (!catalogue)
+        return catalogue;
+    const QList<int> missing = MissingNutrientNumbers(*catalogue);
+    if (missing.isEmpty())
+        return catalogue;
+    // Runs of numbers as "40-45", so that a file naming nothing gives one short line.
+    QStringList runs;
+    for (qsizetype i = 0; i < missing.size();) {
+        qsizetype j = i;
+        while (j + 1 < missing.size() && missing[j + 1] == missing[j] + 1)
+            ++j;
+        runs.append(j == i ? QString::number(missing[i])
+                           : QStringLiteral("%1-%2").arg(missing[i]).arg(missing[j]));
+        i = j + 1;
+    }
+    return Result<NutrientCatalogue>::failure(
+        QStringLiteral("Fel i namnfilen nvnamn.txt\n%1: näringsämnesnummer %2 saknas.")
+            .arg(fileName, runs.join(QStringLiteral(", "))));
+}
+
 Result<NutrientCatalogue> LoadNutrientCatalogue(const QString &programDir)
 {
     const QString path = QDir(programDir).filePath(QStringLiteral("nvnamn.txt"));
-    const auto lines = TextFile::readLines(path);
-    if (!lines)
+    if (!QFileInfo(path).isFile())
         return Result<NutrientCatalogue>::failure(
             QStringLiteral("Fel i namnfilen nvnamn.txt\nFilen %1 saknas eller kan inte läsas.").arg(path));
-    return ParseNutrientCatalogue(*lines, path);
+    const auto lines =
+        TextFile::readLines(path, {NutrientCatalogueMaxBytes, NutrientCatalogueMaxLines, 0});
+    if (!lines)
+        return Result<NutrientCatalogue>::failure(QStringLiteral("Fel i namnfilen nvnamn.txt\n") + lines.message);
+    return ReadNutrientCatalogue(*lines, path);
 }

@@ -3,6 +3,7 @@
 #include "app/Result.h"
 #include "food/Nutrients.h"
 
+#include <QList>
 #include <QString>
 
 // Names, units and display precision of the 72 nutrients, read from nvnamn.txt at start-up.
@@ -22,5 +23,17 @@ QString ReplaceNameFileCharacters(QString line);
 // gives the failure "Fel i namnfilen nvnamn.txt" with the file and line number.
 Result<NutrientCatalogue> ParseNutrientCatalogue(const QStringList &lines, const QString &fileName);
 
-// Reads nvnamn.txt from the program folder; a missing file is a failure naming the file.
+// The numbers 15 to 86 that no line of the parsed file named.
+QList<int> MissingNutrientNumbers(const NutrientCatalogue &catalogue);
+
+// Parses the lines as the program's nvnamn.txt: as ParseNutrientCatalogue, and every one of the
+// 72 numbers must be named (the failure lists the numbers missing).
+Result<NutrientCatalogue> ReadNutrientCatalogue(const QStringList &lines, const QString &fileName);
+
+// nvnamn.txt is 72 short lines and a few comments; far more is not the name file.
+constexpr qint64 NutrientCatalogueMaxBytes = 1024 * 1024;
+constexpr qsizetype NutrientCatalogueMaxLines = 10000;
+
+// Reads nvnamn.txt from the program folder; a missing, oversized or incomplete file is a failure
+// naming the file.
 Result<NutrientCatalogue> LoadNutrientCatalogue(const QString &programDir);

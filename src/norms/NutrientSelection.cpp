@@ -41,13 +41,23 @@ QString ProgramSelectionFile(const QString &initialDirectory)
     return initialDirectory + QStringLiteral("nvval.txt");
 }
 
-void LoadSelection(NutrientSelection &selection, const QString &path)
+TextFile::Limits SelectionFileLimits()
+{
+    return {64 * 1024, 1000, 0};
+}
+
+Status LoadSelection(NutrientSelection &selection, const QString &path)
+{
+    auto lines = TextFile::readLines(path, SelectionFileLimits());
+    TakeSelectionLines(selection, lines ? *lines : QStringList(), lines.ok());
+    return lines ? Status::success() : Status::failure(lines.message);
+}
+
+void TakeSelectionLines(NutrientSelection &selection, const QStringList &lines, bool complete)
 {
     selection.clear();
-    bool complete = false;
-    if (auto lines = TextFile::readLines(path)) {
-        complete = true;
-        for (const QString &line : *lines) {
+    if (complete)
+        for (const QString &line : lines) {
             int n = 0;
             if (!parseWholeNumber(line, n)) {
                 complete = false;
@@ -56,7 +66,6 @@ void LoadSelection(NutrientSelection &selection, const QString &path)
             if (Nutrient::isValid(n) && n != Ash)
                 selection.Selected[n] = true;
         }
-    }
     if (!complete)
         for (int n : DefaultSelectionNumbers())
             selection.Selected[n] = true;

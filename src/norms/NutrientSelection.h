@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Result.h"
+#include "app/TextFile.h"
 #include "food/Nutrients.h"
 
 #include <QList>
@@ -26,10 +27,18 @@ const QList<int> &DefaultSelectionNumbers();
 // so "." gives ".nvval.txt" in the working directory and "C:\data\" gives "C:\data\nvval.txt".
 QString ProgramSelectionFile(const QString &initialDirectory);
 
+// A selection file: at most 72 numbers, with a wide margin.
+TextFile::Limits SelectionFileLimits();
+
 // Reads a selection file (one whole number per line). The numbers read before a missing file or
 // a line that is not a whole number stay, and the default selection is added; numbers outside
-// 15 to 86 are ignored. Ash (18) is never selected.
-void LoadSelection(NutrientSelection &selection, const QString &path);
+// 15 to 86 are ignored. Ash (18) is never selected. A file that cannot be read or is far larger
+// than a selection (over 64 kB or 1000 lines) counts as missing; the result says why.
+Status LoadSelection(NutrientSelection &selection, const QString &path);
+
+// The same for the lines of a file; `complete` false (a missing file) adds the default
+// selection whatever the lines hold.
+void TakeSelectionLines(NutrientSelection &selection, const QStringList &lines, bool complete = true);
 
 // Writes the selected numbers, one per line, ascending.
 Status SaveSelection(const NutrientSelection &selection, const QString &path);

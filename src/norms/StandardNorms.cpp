@@ -112,20 +112,34 @@ Status WriteNormFile(const QString &path, const ActiveNorm &norm)
     return Status::success();
 }
 
-bool ReadNormFile(const QString &path, ActiveNorm &norm, const std::function<void()> &readPerKgFile)
+TextFile::Limits NormFileLimits()
+{
+    return {256 * 1024, 1000, 0};
+}
+
+bool ReadNormFile(const QString &path, ActiveNorm &norm, const std::function<void()> &readPerKgFile,
+                  QString *fault)
 {
     if (!QFileInfo::exists(path))
         return false;
-    auto lines = TextFile::readLines(path);
-    if (!lines)
-        return true; // an unreadable norm file leaves the norm as it was
-    const QStringList &l = *lines;
-    if (l.size() <= ReservedLines)
+    auto lines = TextFile::readLines(path, NormFileLimits());
+    if (!lines) { // an unreadable norm file leaves the norm as it was
+        if (fault)
+            *fault = QStringLiteral("Kan ej läsa normen\n") + lines.message;
         return true;
+    }
+    ReadNormLines(*lines, norm, readPerKgFile);
+    return true;
+}
+
+void ReadNormLines(const QStringList &l, ActiveNorm &norm, const std::function<void()> &readPerKgFile)
+{
+    if (l.size() <= ReservedLines)
+        return;
     // Guard against a foreign file: a caption or kind is one short line.
     norm.NormKind = l[ReservedLines].left(100);
     if (l.size() <= ReservedLines + 1)
-        return true;
+        return;
     const QString caption = l[ReservedLines + 1].left(1000);
     norm.SelectedStandardNorm.name = caption.left(NameLength);
     // The whole caption, not the cut name: the kcal of a standard norm sits after the 80th character.
@@ -137,5 +151,4 @@ bool ReadNormFile(const QString &path, ActiveNorm &norm, const std::function<voi
         norm.values[i] = v;
         norm.SelectedStandardNorm.values[i] = v;
     }
-    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/MealSettings.h"
 #include "app/Result.h"
+#include "app/TextFile.h"
 #include "norms/ActiveNorm.h"
 
 #include <QList>
@@ -37,7 +38,15 @@ bool RefreshIdealEnergyFromNorm(const ActiveNorm &norm, MealSettings &settings);
 // values with three decimals. Written atomically.
 Status WriteNormFile(const QString &path, const ActiveNorm &norm);
 
+// How much of a ".norm" file is taken: 84 short lines, with a wide margin.
+TextFile::Limits NormFileLimits();
+
 // Reads a ".norm" file when it exists (returns false when it does not). A short or damaged file
-// keeps what was read so far. `readPerKgFile` runs before the values when the kind is
-// "kgkroppsviktnorm".
-bool ReadNormFile(const QString &path, ActiveNorm &norm, const std::function<void()> &readPerKgFile = {});
+// keeps what was read so far; an unreadable or oversized one leaves the norm as it was and
+// gives its message in `fault` (when given). `readPerKgFile` runs before the values when the
+// kind is "kgkroppsviktnorm".
+bool ReadNormFile(const QString &path, ActiveNorm &norm, const std::function<void()> &readPerKgFile = {},
+                  QString *fault = nullptr);
+
+// Takes the lines of a ".norm" file into the norm, as ReadNormFile does.
+void ReadNormLines(const QStringList &lines, ActiveNorm &norm, const std::function<void()> &readPerKgFile = {});
