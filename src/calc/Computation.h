@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LargeBlock.h"
 #include "calc/FixedText.h"
 #include "food/Nutrients.h"
 
@@ -59,6 +60,7 @@ struct Computation {
     int CurrentRow = 1;
 
     Computation();
+    VELMORA_LARGE_BLOCK_ALLOCATION
 
     MealRow &row(int day, int meal, int row) { return Rows[day][meal][row]; }
     const MealRow &row(int day, int meal, int row) const { return Rows[day][meal][row]; }
