@@ -1,12 +1,13 @@
 #include "app/NumberText.h"
 
-#include <QLocale>
+#include <charconv>
+#include <string>
 #include <cmath>
 #include <limits>
 
 namespace {
 
-qsizetype leadingBlanks(const QString &text)
+qsizetype leadingBlanks(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && text.at(i) == u' ')
@@ -14,33 +15,37 @@ qsizetype leadingBlanks(const QString &text)
     return i;
 }
 
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // Optional sign, digits with an optional fraction, optional exponent; nothing else.
-bool isDecimalNumber(const QString &s)
+bool isDecimalNumber(const char *s, qsizetype n)
 {
     qsizetype i = 0;
-    const qsizetype n = s.size();
-    if (i < n && (s[i] == u'+' || s[i] == u'-'))
+    if (i < n && (s[i] == '+' || s[i] == '-'))
         ++i;
     qsizetype digits = 0;
-    while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
+    while (i < n && isAsciiDigit(s[i])) {
         ++i;
         ++digits;
     }
-    if (i < n && s[i] == u'.') {
+    if (i < n && s[i] == '.') {
         ++i;
-        while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
+        while (i < n && isAsciiDigit(s[i])) {
             ++i;
             ++digits;
         }
     }
     if (digits == 0)
         return false;
-    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        if (i < n && (s[i] == u'+' || s[i] == u'-'))
+        if (i < n && (s[i] == '+' || s[i] == '-'))
             ++i;
         qsizetype expDigits = 0;
-        while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
+        while (i < n && isAsciiDigit(s[i])) {
             ++i;
             ++expDigits;
         }
@@ -52,19 +57,38 @@ bool isDecimalNumber(const QString &s)
 
 } // namespace
 
-float TextToNumber(const QString &text)
+float TextToNumber(QStringView text)
 {
-    QString s = text.mid(leadingBlanks(text));
-    const qsizetype comma = s.indexOf(u',');
-    if (comma >= 0)
-        s[comma] = u'.';
-    if (!isDecimalNumber(s))
+    // Every amount of every row of a file comes through here: an amount fits the small-string
+    // buffer, so reading one allocates nothing. Anything that is not ASCII is no number.
+    std::string buffer;
+    const QStringView s = text.mid(leadingBlanks(text));
+    buffer.resize(std::size_t(s.size()));
+    bool commaSeen = false;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t u = s.at(i).unicode();
+        if (u >= 0x80)
+            return 0.0f;
+        char c = char(u);
+        if (c == ',' && !commaSeen) {
+            commaSeen = true;
+            c = '.';
+        }
+        buffer[std::size_t(i)] = c;
+    }
+    if (!isDecimalNumber(buffer.data(), qsizetype(buffer.size())))
         return 0.0f;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(s, &ok);
+    // from_chars takes no leading "+" and never looks at the user's locale.
+    const char *first = buffer.data();
+    const char *last = first + buffer.size();
+    if (*first == '+')
+        ++first;
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
     // Beyond the range of a float the number would become infinity and poison every sum it
     // enters; such text is no number the program can use.
-    if (!ok || !std::isfinite(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
+    if (error != std::errc() || end != last || !std::isfinite(value) ||
+        std::fabs(value) > double(std::numeric_limits<float>::max()))
         return 0.0f;
     return static_cast<float>(value);
 }

@@ -45,14 +45,14 @@ namespace TextCodec {
 
 QString decode(const char *bytes, int length)
 {
-    QString out;
-    out.reserve(length);
+    QString out(length, Qt::Uninitialized);
+    char16_t *to = reinterpret_cast<char16_t *>(out.data());
     for (int i = 0; i < length; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b >= 0x80 && b <= 0x9F && kHighControls[b - 0x80] != 0)
-            out.append(QChar(kHighControls[b - 0x80]));
+            to[i] = kHighControls[b - 0x80];
         else
-            out.append(QChar(char16_t(b)));
+            to[i] = char16_t(b);
     }
     return out;
 }
@@ -100,6 +100,12 @@ QByteArray encode(const QString &text, qsizetype maxBytes)
     out.reserve(maxBytes >= 0 ? std::min(text.size(), maxBytes) : text.size());
     for (qsizetype i = 0; i < text.size() && (maxBytes < 0 || out.size() < maxBytes); ++i) {
         const QChar c = text.at(i);
+        const char16_t u = c.unicode();
+        // Plain ASCII and Latin-1 letters, nearly every character, without a buffer of their own.
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out += char(u);
+            continue;
+        }
         if (c.isHighSurrogate() && i + 1 < text.size()) {
             ++i; // a character outside the basic plane: no readable form
             out += '?';
@@ -108,6 +114,29 @@ QByteArray encode(const QString &text, qsizetype maxBytes)
         out += encodeChar(c);
     }
     return out;
+}
+
+int encodeInto(QStringView text, char *out, int maxBytes)
+{
+    int n = 0;
+    for (qsizetype i = 0; i < text.size() && n < maxBytes; ++i) {
+        const QChar c = text.at(i);
+        const char16_t u = c.unicode();
+        // Plain ASCII and Latin-1 letters are nearly every character of a food row.
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out[n++] = char(u);
+            continue;
+        }
+        if (c.isHighSurrogate() && i + 1 < text.size()) {
+            ++i;
+            out[n++] = '?';
+            continue;
+        }
+        const QByteArray bytes = encodeChar(c);
+        for (qsizetype b = 0; b < bytes.size() && n < maxBytes; ++b)
+            out[n++] = bytes[b];
+    }
+    return n;
 }
 
 } // namespace TextCodec

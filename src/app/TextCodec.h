@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // Windows-1252, the encoding of every text file and fixed text field of the program.
 namespace TextCodec {
@@ -19,6 +20,10 @@ QByteArray encode(const QString &text);
 // The first bytes of encode(text), at least `maxBytes` of them when the text gives that many:
 // encodes only what a fixed-size field can keep.
 QByteArray encode(const QString &text, qsizetype maxBytes);
+
+// Writes the first bytes of encode(text) into `out`, at most `maxBytes` of them, and returns
+// how many: a fixed-size field filled without a buffer in between.
+int encodeInto(QStringView text, char *out, int maxBytes);
 
 // The same as encode, for one character.
 QByteArray encodeChar(QChar c);

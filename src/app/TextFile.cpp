@@ -63,11 +63,16 @@ public:
                                 .arg(lines.size() + 1)
                                 .arg(name)
                                 .arg(limits.maxLineLength));
-            current.append(data + i, length);
-            if (end == n)
+            if (end == n) {
+                current.append(data + i, length); // the rest of the line comes with the next block
                 break;
+            }
             afterCarriageReturn = data[end] == '\r';
-            if (!endLine())
+            // A line wholly inside this block is decoded where it lies.
+            const bool whole = current.isEmpty();
+            if (!whole)
+                current.append(data + i, length);
+            if (!endLine(whole ? data + i : current.constData(), whole ? length : current.size()))
                 return false;
             i = end + 1;
         }
@@ -75,7 +80,7 @@ public:
     }
 
     // The last line, when the file does not end with a line end.
-    bool finish() { return current.isEmpty() || endLine(); }
+    bool finish() { return current.isEmpty() || endLine(current.constData(), current.size()); }
 
     Status status;
 
@@ -85,12 +90,12 @@ public:
     }
 
 private:
-    bool endLine()
+    bool endLine(const char *bytes, qsizetype length)
     {
         if (lines.size() >= limits.maxLines)
             return fail(
                 QStringLiteral("Filen %1 har för många rader (över %2)").arg(name).arg(limits.maxLines));
-        lines.append(TextCodec::decode(current));
+        lines.append(TextCodec::decode(bytes, int(length)));
         current.clear();
         return true;
     }

@@ -14,13 +14,9 @@ template <int N> struct FixedText {
     char chars[N] = {};
 
     // Cut to N characters (after encoding), as texts copied into fixed records are. Only the
-    // characters that can fit are encoded, so a long text costs no more than a short one.
-    void assign(const QString &text)
-    {
-        const QByteArray bytes = TextCodec::encode(text, N);
-        length = static_cast<std::uint8_t>(bytes.size() < N ? bytes.size() : N);
-        std::memcpy(chars, bytes.constData(), length);
-    }
+    // characters that can fit are encoded, straight into the field, so a long text costs no more
+    // than a short one and no row allocates.
+    void assign(QStringView text) { length = static_cast<std::uint8_t>(TextCodec::encodeInto(text, chars, N)); }
     QString toString() const { return TextCodec::decode(chars, length); }
     bool equals(const char *ascii) const
     {

@@ -3,6 +3,7 @@
 #include "app/NumberText.h"
 #include "calc/TimeSlot.h"
 #include "files/FoodPairList.h"
+#include "food/FoodLookup.h"
 #include "food/FoodRecord.h"
 
 #include <QtMath>
@@ -234,6 +235,19 @@ int RefreshRowsFromFood(Computation &computation, const FoodRecord &food)
                 ++refreshed;
             }
     return refreshed;
+}
+
+} // namespace RowEditing
+
+namespace RowEditing {
+
+int ReplaceFoodEverywhere(Computation &computation, FoodLookup &foods, const QString &oldCode,
+                          const QString &newCode)
+{
+    const int changed = ReplaceCodeEverywhere(computation, oldCode, newCode);
+    if (const auto found = foods.FindFood(newCode, LookupChain::OpenComputation))
+        RefreshRowsFromFood(computation, found->record);
+    return changed;
 }
 
 } // namespace RowEditing

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 struct FoodRecord;
+class FoodLookup;
 struct RecentFoodLists;
 
 // The editing operations of the meal grid as plain functions on the rows, so that the windows
@@ -73,4 +74,10 @@ namespace RowEditing {
 // Rows holding `food`'s code take its name, units and values again; amounts, unit text and
 // time stay. Returns the number of rows refreshed.
 int RefreshRowsFromFood(Computation &computation, const FoodRecord &food);
+
+// "Byt alla": every row of `oldCode` becomes the food `newCode` as opening the saved file would
+// rebuild it (name and values of the new food; amount, unit and time kept), found through
+// `foods` as a file is opened. The caller takes the undo snapshot. Returns the rows changed.
+int ReplaceFoodEverywhere(Computation &computation, FoodLookup &foods, const QString &oldCode,
+                          const QString &newCode);
 } // namespace RowEditing

@@ -43,15 +43,16 @@ Status damaged(const QString &why)
     return Status::failure(openFailed() + u'\n' + why);
 }
 
+// The parts of an amounts line, as views into the line: reading a row makes no new strings.
 struct Amounts {
-    QString grams;
-    QString portion;
-    QString unit;
-    QString time;
+    QStringView grams;
+    QStringView portion;
+    QStringView unit;
+    QStringView time;
     int slot = 96;
 };
 
-Amounts parseAmounts(const QString &a)
+Amounts parseAmounts(QStringView a)
 {
     Amounts r;
     const qsizetype slash = a.indexOf(u'/');

@@ -3,9 +3,9 @@
 #include "app/NumberText.h"
 #include "food/RegisterLayout.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <QSqlDriver>
+#include <memory>
+#include <sqlite3.h>
 
 namespace {
 
@@ -71,35 +71,77 @@ FoodRecord FoodRecordFromFields(const std::function<QVariant(int)> &field)
     return r;
 }
 
+namespace {
+
+sqlite3 *sqliteHandle(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+// A column of the current row as the Qt driver would give it, without its cache of whole rows.
+QVariant columnValue(sqlite3_stmt *statement, int column)
+{
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(statement, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(statement, column));
+    case SQLITE_NULL:
+        return QVariant();
+    default: {
+        const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(statement, column));
+        const int bytes = sqlite3_column_bytes16(statement, column);
+        return QVariant(QString::fromUtf16(text, bytes / 2));
+    }
+    }
+}
+
+struct StatementDeleter {
+    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
+};
+
+} // namespace
+
 Status FoodIndex::load(const QSqlDatabase &db, const QString &table, bool withArticleNumbers)
 {
     clear();
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
+    // Straight through SQLite: the Qt driver keeps a copy of every row in variants first, which
+    // made reading the national table the largest cost of opening a file.
+    sqlite3 *handle = sqliteHandle(db);
+    if (!handle)
+        return Status::failure(QStringLiteral("Kan ej läsa tabellen %1: databasen är inte öppen").arg(table));
+    const auto failed = [&](const char *message) {
+        return Status::failure(QStringLiteral("Kan ej läsa tabellen %1: %2").arg(table, QString::fromUtf8(message)));
+    };
     // Storage order, so that of two rows with one article number the same one wins as in the
     // table's own article index (which breaks ties by rowid).
-    const QString sql = QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(RegisterLayout::quoted(table));
-    if (!q.exec(sql))
-        return Status::failure(
-            QStringLiteral("Kan ej läsa tabellen %1: %2").arg(table, q.lastError().databaseText()));
-    if (q.record().count() < RegisterLayout::FieldCount)
+    const QByteArray sql =
+        QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(RegisterLayout::quoted(table)).toUtf8();
+    sqlite3_stmt *raw = nullptr;
+    if (sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
+        return failed(sqlite3_errmsg(handle));
+    const std::unique_ptr<sqlite3_stmt, StatementDeleter> statement(raw);
+    if (sqlite3_column_count(raw) < RegisterLayout::FieldCount)
         return Status::failure(QStringLiteral("Tabellen %1 har inte registrets %2 fält")
                                    .arg(table)
                                    .arg(RegisterLayout::FieldCount));
-    const auto field = [&q](int position) { return q.value(position - 1); };
-    while (q.next()) {
+    const auto field = [raw](int position) { return columnValue(raw, position - 1); };
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
         FoodRecord food = FoodRecordFromFields(field);
         if (withArticleNumbers) {
-            const QString article = textOf(q.value(Pos::ArticleNumber - 1));
+            const QString article = textOf(field(Pos::ArticleNumber));
             if (!article.isEmpty() && !articles.contains(article))
                 articles.insert(article, food.code);
         }
-        const QString code = food.code;
-        foods.insert(code, std::move(food));
+        byCode.insert(food.code, qsizetype(foods.size())); // a later row of the same code wins
+        foods.push_back(std::move(food));
     }
-    if (q.lastError().isValid())
-        return Status::failure(
-            QStringLiteral("Kan ej läsa tabellen %1: %2").arg(table, q.lastError().databaseText()));
+    if (rc != SQLITE_DONE)
+        return failed(sqlite3_errmsg(handle));
     loaded = true;
     return Status::success();
 }
@@ -107,14 +149,15 @@ Status FoodIndex::load(const QSqlDatabase &db, const QString &table, bool withAr
 void FoodIndex::clear()
 {
     foods.clear();
+    byCode.clear();
     articles.clear();
     loaded = false;
 }
 
 const FoodRecord *FoodIndex::find(const QString &code) const
 {
-    const auto it = foods.constFind(code);
-    return it == foods.constEnd() ? nullptr : &it.value();
+    const auto it = byCode.constFind(code);
+    return it == byCode.constEnd() ? nullptr : &foods[std::size_t(it.value())];
 }
 
 QString FoodIndex::codeForArticleNumber(const QString &articleNumber) const

@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QVariant>
 #include <functional>
+#include <vector>
 
 // A register row as a FoodRecord, from a function that gives the field at a position 1 to 96.
 // A nutrient field (positions 15 to 86) that is empty gives -1 (unknown), a stored 0 gives 0;
@@ -26,7 +27,7 @@ public:
     void clear();
 
     bool isLoaded() const { return loaded; }
-    int size() const { return int(foods.size()); }
+    int size() const { return int(byCode.size()); }
 
     // The food with exactly this code, or nullptr.
     const FoodRecord *find(const QString &code) const;
@@ -37,7 +38,10 @@ public:
     quint64 loadedAtChange = 0;
 
 private:
-    QHash<QString, FoodRecord> foods;
+    // The records in storage order and, by code, their place: growing a hash of records of
+    // half a kilobyte each would move them again at every rehash.
+    std::vector<FoodRecord> foods;
+    QHash<QString, qsizetype> byCode;
     QHash<QString, QString> articles;
     bool loaded = false;
 };

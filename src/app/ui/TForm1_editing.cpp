@@ -401,15 +401,12 @@ void TForm1::ButtonBytAllaClick()
     if (newCode.isEmpty())
         return;
     TakeUndoSnapshot(comp);
-    RowEditing::ReplaceCodeEverywhere(comp, oldCode, newCode);
-    state.app.ComputationChanged = true;
     // The replaced rows are rebuilt from the registers as opening a saved file would rebuild
-    // them (name and nutrients of the new food; amount, unit and time kept), without writing a
-    // file or changing the Computation's file name.
-    if (state.foods) {
-        if (const auto found = state.foods->FindFood(newCode, LookupChain::OpenComputation))
-            RowEditing::RefreshRowsFromFood(comp, found->record);
-    }
+    // them, without writing a file or changing the Computation's file name.
+    if (state.foods)
+        RowEditing::ReplaceFoodEverywhere(comp, *state.foods, oldCode, newCode);
+    else
+        RowEditing::ReplaceCodeEverywhere(comp, oldCode, newCode);
     state.app.ComputationChanged = true;
     Recalculate();
 }
